@@ -6,7 +6,7 @@
 // The chord builder's interval set: sixteen positions (1 = root, 2..16 the interval slots), kept
 // as bits. It writes the chord's interval list and names the chord by fixed rules.
 class Intervals {
-public:
+  public:
     // The bit set: position p is bit p - 1.
     int32_t IntervalBits() const { return longIntervals; }
 
@@ -25,6 +25,6 @@ public:
     // The part of the chord's name after the root ("", "m", "7sus4/11", "?"...).
     std::string getChordSuffix() const;
 
-private:
+  private:
     int32_t longIntervals = 0;
 };

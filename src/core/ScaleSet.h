@@ -7,7 +7,7 @@
 // A scale catalogue: named categories, each with its entries "name;interval list" in order.
 // Categories count from 1; entries within a category count from 0.
 class ScaleSet {
-public:
+  public:
     int16_t NumberOfScales() const { return intNumberOfScales; }
 
     // Reads headings (":Name") and entries ("name;intervals"); other texts are skipped.
@@ -22,7 +22,7 @@ public:
 
     const std::vector<std::string>& getScaleCategories() const { return collCategoryNames; }
 
-private:
+  private:
     int16_t intNumberOfScales = 0;
     std::vector<std::string> collCategoryNames;
     std::vector<int16_t> collCategoryStarts; // 1-based positions into collEntries

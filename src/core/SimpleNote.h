@@ -7,7 +7,7 @@
 // accidental code that decides how a black-key pitch is spelled (1 sharp, anything else flat).
 // A new note is C4 without accidental. Setters store any value unchecked.
 class SimpleNote {
-public:
+  public:
     int16_t Pitch() const { return intPitch; }
     void setPitch(int16_t intNewPitch) { intPitch = intNewPitch; }
     int16_t Octave() const { return intOctave; }
@@ -46,7 +46,7 @@ public:
 
     friend bool operator==(const SimpleNote&, const SimpleNote&) = default;
 
-private:
+  private:
     int16_t intPitch = 0;
     int16_t intOctave = 4;
     int16_t intSign = 0;

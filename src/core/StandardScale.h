@@ -12,7 +12,7 @@
 // from absolute pitch class to the interval code sounding on it. The root is shared with the
 // caller: re-rooting the caller's note in place and calling setRootNote again re-spells the scale.
 class StandardScale {
-public:
+  public:
     const std::string& Name() const { return strName; }
     void setName(const std::string& strNewName) { strName = strNewName; }
     const std::string& DataString() const { return strDataString; }
@@ -43,7 +43,7 @@ public:
 
     int32_t IntervalMask() const { return longIntervalMask; }
 
-private:
+  private:
     std::string strName;
     std::string strDataString;
     int32_t longIntervalMask = 0;
