@@ -1,0 +1,154 @@
+#include "QtPictureSurface.h"
+
+#include <QColor>
+#include <QLineF>
+#include <QPen>
+#include <QPointF>
+#include <QRectF>
+#include <QString>
+#include <cmath>
+
+namespace {
+
+// 96 dots per inch, so that point sizes turn into the same pixel sizes on every screen.
+constexpr int kDotsPerMeter = 3780;
+
+QColor toQColor(RgbColor longColor) {
+    return QColor(longColor.red, longColor.green, longColor.blue);
+}
+
+qreal toPixels(int intTwips) {
+    return static_cast<qreal>(intTwips) / QtPictureSurface::kTwipsPerPixel;
+}
+
+QPointF toPixels(int x, int y) {
+    return QPointF(toPixels(x), toPixels(y));
+}
+
+int pixelsFor(int intTwips) {
+    return static_cast<int>(std::lrint(toPixels(intTwips)));
+}
+
+} // namespace
+
+QtPictureSurface::QtPictureSurface(int intTwipsWidth, int intTwipsHeight, qreal dblDevicePixelRatio)
+    : intTwipsWidth(intTwipsWidth), intTwipsHeight(intTwipsHeight),
+      picImage(QSize(static_cast<int>(std::lrint(pixelsFor(intTwipsWidth) * dblDevicePixelRatio)),
+                     static_cast<int>(std::lrint(pixelsFor(intTwipsHeight) * dblDevicePixelRatio))),
+               QImage::Format_RGB32) {
+    picImage.setDevicePixelRatio(dblDevicePixelRatio);
+    picImage.setDotsPerMeterX(kDotsPerMeter);
+    picImage.setDotsPerMeterY(kDotsPerMeter);
+    // The classic picture box starts with this font until someone picks another.
+    setFont("MS Sans Serif", 8.25);
+    fillBackground();
+}
+
+QtPictureSurface::~QtPictureSurface() = default;
+
+const QImage& QtPictureSurface::image() const {
+    endPainting();
+    return picImage;
+}
+
+QSize QtPictureSurface::pixelSize() const {
+    return QSize(pixelsFor(intTwipsWidth), pixelsFor(intTwipsHeight));
+}
+
+QPainter& QtPictureSurface::painter() {
+    if (!activePainter) {
+        activePainter = std::make_unique<QPainter>(&picImage);
+    }
+    boolBlank = false;
+    return *activePainter;
+}
+
+void QtPictureSurface::endPainting() const {
+    activePainter.reset();
+}
+
+void QtPictureSurface::fillBackground() {
+    endPainting();
+    picImage.fill(toQColor(longBackColor));
+    boolBlank = true;
+}
+
+void QtPictureSurface::clear() {
+    fillBackground();
+}
+
+void QtPictureSurface::setBackColor(RgbColor longColor) {
+    if (boolBlank && longColor == longBackColor) {
+        return;
+    }
+    longBackColor = longColor;
+    fillBackground();
+}
+
+void QtPictureSurface::drawLine(int x1, int y1, int x2, int y2, RgbColor longColor) {
+    QPainter& p = painter();
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setPen(QPen(toQColor(longColor), intLineWidth, Qt::SolidLine, Qt::SquareCap));
+    p.drawLine(QLineF(toPixels(x1, y1), toPixels(x2, y2)));
+}
+
+void QtPictureSurface::fillBox(int x1, int y1, int x2, int y2, RgbColor longColor) {
+    QPainter& p = painter();
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.fillRect(QRectF(toPixels(x1, y1), toPixels(x2, y2)).normalized(), toQColor(longColor));
+}
+
+void QtPictureSurface::drawCircle(int x, int y, int intRadius, RgbColor longOutline,
+                                  RgbColor longFill) {
+    QPainter& p = painter();
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setPen(QPen(toQColor(longOutline), intLineWidth));
+    p.setBrush(toQColor(longFill));
+    const qreal dblRadius = toPixels(intRadius);
+    p.drawEllipse(toPixels(x, y), dblRadius, dblRadius);
+}
+
+void QtPictureSurface::setFont(const std::string& strName, double dblPoints) {
+    for (std::size_t i = 0; i < collFonts.size(); ++i) {
+        if (collFonts[i].strName == strName && collFonts[i].dblPoints == dblPoints) {
+            intCurrentFont = i;
+            return;
+        }
+    }
+    QFont font(QString::fromStdString(strName));
+    font.setPointSizeF(dblPoints);
+    font.setStyleHint(QFont::SansSerif);
+    collFonts.push_back({strName, dblPoints, font, QFontMetricsF(font, &picImage)});
+    intCurrentFont = collFonts.size() - 1;
+}
+
+const QtPictureSurface::CachedFont& QtPictureSurface::currentFont() const {
+    return collFonts[intCurrentFont];
+}
+
+double QtPictureSurface::textWidth(const std::string& strText) const {
+    return currentFont().metrics.horizontalAdvance(QString::fromStdString(strText)) *
+           kTwipsPerPixel;
+}
+
+double QtPictureSurface::textHeight(const std::string& /*strText*/) const {
+    // Every text is one line high in the current font.
+    return currentFont().metrics.height() * kTwipsPerPixel;
+}
+
+void QtPictureSurface::setCurrentPosition(int x, int y) {
+    intCurrentX = x;
+    intCurrentY = y;
+}
+
+void QtPictureSurface::print(const std::string& strText) {
+    const CachedFont& cached = currentFont();
+    QPainter& p = painter();
+    p.setRenderHint(QPainter::TextAntialiasing, true);
+    p.setFont(cached.font);
+    p.setPen(toQColor(longForeColor));
+    // Qt places text on its baseline; the caller gives the top-left corner.
+    const QPointF ptBaseline =
+        toPixels(intCurrentX, intCurrentY) + QPointF(0, cached.metrics.ascent());
+    p.drawText(ptBaseline, QString::fromStdString(strText));
+}
