@@ -1,0 +1,158 @@
+#pragma once
+
+// The main window and owner of all program state.
+//
+// The path of every user action to the screen:
+//   1. a control's handler (BtnPitch_Click, ListScale_Click, a chord control, a menu item)
+//      changes one piece of state;
+//   2. it calls one change routine: ChangedPitch, ChangedInstrument, ChangedScale or ChangedChord;
+//   3. the change routine brings scaleCurrent up to date (interval list, name, root);
+//   4. RedrawScale writes the title and interval lines and redraws the whole picture from state
+//      through a fresh FretBoard or PianoKeyboard. Nothing is ever drawn incrementally.
+//
+// Selection handlers are connected to Qt's change signals, which run at once and only on a real
+// change, so a selection set from code runs the same chain as a click.
+
+#include "Intervals.h"
+#include "ScaleSet.h"
+#include "SimpleNote.h"
+#include "StandardScale.h"
+
+#include <QMainWindow>
+#include <QString>
+#include <array>
+#include <memory>
+
+class FretBoard;
+class PianoKeyboard;
+class PictureBox;
+class QAction;
+class QButtonGroup;
+class QCheckBox;
+class QFrame;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+
+class FormGamutrix : public QMainWindow {
+    Q_OBJECT
+
+  public:
+    // strProgramDir is where the configuration file and saved pictures live.
+    explicit FormGamutrix(const QString& strProgramDir, QWidget* parent = nullptr);
+    ~FormGamutrix() override;
+
+    int16_t Mode() const { return intMode; }
+    int16_t CurrentInstrument() const { return intCurrentInstrument; }
+    const QString& ProgramDir() const { return strProgramDir; }
+    // The outer height in twips that RedrawUI gave the window (title bar, menu and borders in).
+    int OuterHeightTwips() const { return intOuterHeightTwips; }
+    const PictureBox& Picture() const { return *PicScaleInstrument; }
+    // The interval set that the chord builder last built.
+    const Intervals& ChordIntervals() const { return chordIntervals; }
+
+    void ChangedPitch();
+    void ChangedInstrument();
+    void ChangedScale();
+    void ChangedChord();
+    void RedrawScale();
+    void RedrawUI();
+
+    // Scale mode.
+    void RefreshScaleLists();
+    void switchToScales();
+
+    // Chord mode.
+    void switchToChords();
+    void chordResetControls();
+
+    void readConfig();
+    void writeConfig();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void createControls();
+    void createMenus();
+    void createChordFrame();
+    void Form_Load();
+
+    // Scale mode handlers.
+    void BtnPitch_Click(int Index);
+    void BtnPitchAdd_Click(int Index);
+    void loadCatalogue(int16_t intCatalogue);
+    void ListScaleCategory_Click();
+    void ListScale_Click();
+    void setCaptionBold(QPushButton* button, bool boolBold);
+
+    // Chord builder handlers.
+    void ListTriad_Click();
+    void ListQuadriad_Click();
+    void ChkAdd9_Click();
+    void ChkAdd11_Click();
+    void ChkAdd13_Click();
+    void ChkNo3_Click();
+    void ChkSus2_Click();
+    void ChkSus4_Click();
+    void OptSecond_Click(int Index);
+    void OptFourth_Click(int Index);
+    void OptSixth_Click(int Index);
+
+    // Dialogs and file output.
+    void BtnEdit_Click();
+    void mnuFretboardSetup_Click();
+    void mnuKeyboardSetup_Click();
+    void mnuAbout_Click();
+    void MnuSaveBitmap_Click();
+    void mnuExit_Click();
+
+    // State.
+    QString strProgramDir;
+    int16_t intMode = 0;
+    int16_t intCurrentInstrument = 1;
+    int16_t intCurrentPitchBtn = 0;
+    int16_t intCurrentPitchAdd = 0;
+    std::shared_ptr<SimpleNote> noteRoot = std::make_shared<SimpleNote>();
+    Intervals chordIntervals;
+    std::shared_ptr<StandardScale> scaleCurrent = std::make_shared<StandardScale>();
+    QString strScaleName;
+    QString strScaleData;
+    std::unique_ptr<ScaleSet> scaleSetCurrent = std::make_unique<ScaleSet>();
+    std::unique_ptr<FretBoard> viewFretBoard;
+    std::unique_ptr<PianoKeyboard> viewPianoKeyboard;
+    int intOuterHeightTwips = 0;
+    bool boolConfigWritten = false;
+
+    // Controls.
+    QLineEdit* TextTitle = nullptr;
+    QLineEdit* TextScale = nullptr;
+    QPushButton* BtnEdit = nullptr;
+    PictureBox* PicScaleInstrument = nullptr;
+    std::array<QPushButton*, 7> BtnPitch{};
+    std::array<QPushButton*, 2> BtnPitchAdd{};
+    QListWidget* ListScaleCategory = nullptr;
+    QListWidget* ListScale = nullptr;
+    QFrame* FrameChord = nullptr;
+
+    // Chord controls, all inside FrameChord.
+    QListWidget* ListTriad = nullptr;
+    QListWidget* ListQuadriad = nullptr;
+    QCheckBox* ChkAdd9 = nullptr;
+    QCheckBox* ChkAdd11 = nullptr;
+    QCheckBox* ChkAdd13 = nullptr;
+    QCheckBox* ChkNo3 = nullptr;
+    QCheckBox* ChkSus4 = nullptr;
+    QCheckBox* ChkSus2 = nullptr;
+    QCheckBox* ChkNo7th = nullptr;
+    std::array<QRadioButton*, 3> OptFifth{};
+    std::array<QRadioButton*, 3> OptSecond{};
+    std::array<QRadioButton*, 2> OptFourth{};
+    std::array<QRadioButton*, 2> OptSixth{};
+
+    // Menu items.
+    QAction* mnuFretboard = nullptr;
+    QAction* mnuKeyboard = nullptr;
+};

@@ -1,0 +1,70 @@
+// The configuration file and the picture export.
+
+#include "AtomicFile.h"
+#include "BitmapFileName.h"
+#include "ConfigFile.h"
+#include "FormGamutrix.h"
+#include "PictureBox.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImageWriter>
+#include <QLineEdit>
+#include <QMessageBox>
+
+namespace {
+
+const char* const kConfigFileName = "gamutrix.cfg";
+
+} // namespace
+
+void FormGamutrix::readConfig() {
+    QFile file(strProgramDir + "/" + kConfigFileName);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        return;
+    }
+    const std::optional<ConfigFile::Values> values = ConfigFile::parse(
+        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    if (!values) {
+        return;
+    }
+    if (values->intInstrument == 1 || values->intInstrument == 2) {
+        intCurrentInstrument = values->intInstrument;
+    }
+    if (values->intMode == 0 || values->intMode == 1) {
+        intMode = values->intMode;
+    }
+}
+
+void FormGamutrix::writeConfig() {
+    // A failed write keeps the previous file; the settings of this run are then lost silently.
+    const std::string strText = ConfigFile::format(intCurrentInstrument, intMode);
+    writeFileAtomically(strProgramDir + "/" + kConfigFileName, [&strText](QIODevice& device) {
+        return device.write(strText.data(), static_cast<qint64>(strText.size())) ==
+               static_cast<qint64>(strText.size());
+    });
+}
+
+void FormGamutrix::MnuSaveBitmap_Click() {
+    const QString strPath = QDir::toNativeSeparators(
+        strProgramDir + "/" + bitmapFileName(intCurrentInstrument, TextTitle->text()));
+    const QImage& image = PicScaleInstrument->surface().image();
+    QString strError;
+    const bool boolSaved = writeFileAtomically(
+        strPath,
+        [&image](QIODevice& device) {
+            QImageWriter writer(&device, "BMP");
+            return writer.write(image);
+        },
+        &strError);
+    if (boolSaved) {
+        QMessageBox::information(this, "GamutrixLite", strPath + " has been created!");
+    } else {
+        QMessageBox::warning(this, "GamutrixLite",
+                             tr("%1 could not be saved: %2").arg(strPath, strError));
+    }
+}

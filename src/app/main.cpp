@@ -1,0 +1,13 @@
+#include "ClassicFonts.h"
+#include "FormGamutrix.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Gamutrix Lite");
+    installClassicFonts();
+    FormGamutrix window(QCoreApplication::applicationDirPath());
+    window.show();
+    return QApplication::exec();
+}
