@@ -123,11 +123,8 @@ void FormCustomScale::fillNextCombo(int16_t intStartInt) {
 void FormCustomScale::BtnAdd_Click() {
     // The list starts with the position just above the last one added.
     const int intIndex = ComboNext->currentIndex();
-    if (intIndex < 0) {
-        return;
-    }
     const auto intPosition = static_cast<int16_t>(intCurrentLastIntValue + 1 + intIndex);
-    if (intPosition > kLastPosition) {
+    if (intIndex < 0 || intPosition > kLastPosition) {
         return;
     }
     TextScale->setText(TextScale->text() + QLatin1Char(',') + positionToken(intPosition));
