@@ -11,6 +11,7 @@
 #include <QCloseEvent>
 #include <QFrame>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
@@ -183,6 +184,7 @@ void FormGamutrix::createMenus() {
 void FormGamutrix::Form_Load() {
     Globals::setDefaultSettings();
     setWindowTitle("Gamutrix Lite 1.3a1");
+    setWindowIcon(QIcon(":/gamutrix-lite.svg"));
     intCurrentPitchBtn = 0;
     intCurrentPitchAdd = 0;
     setCaptionBold(BtnPitch[0], true);
