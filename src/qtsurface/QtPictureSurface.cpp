@@ -100,12 +100,47 @@ void QtPictureSurface::fillBox(int x1, int y1, int x2, int y2, RgbColor longColo
 
 void QtPictureSurface::drawCircle(int x, int y, int intRadius, RgbColor longOutline,
                                   RgbColor longFill) {
+    const qreal dblRatio = picImage.devicePixelRatio();
+    const QPointF ptDevice = toPixels(x, y) * dblRatio;
+    const qreal dblWholeX = std::floor(ptDevice.x());
+    const qreal dblWholeY = std::floor(ptDevice.y());
+    const CircleSprite& sprite = circleSprite(intRadius, longOutline, longFill,
+                                              ptDevice.x() - dblWholeX, ptDevice.y() - dblWholeY);
     QPainter& p = painter();
-    p.setRenderHint(QPainter::Antialiasing, true);
-    p.setPen(QPen(toQColor(longOutline), intLineWidth));
-    p.setBrush(toQColor(longFill));
-    const qreal dblRadius = toPixels(intRadius);
-    p.drawEllipse(toPixels(x, y), dblRadius, dblRadius);
+    p.drawImage(QPointF(dblWholeX - sprite.intExtent, dblWholeY - sprite.intExtent) / dblRatio,
+                sprite.image);
+}
+
+const QtPictureSurface::CircleSprite&
+QtPictureSurface::circleSprite(int intRadius, RgbColor longOutline, RgbColor longFill,
+                               qreal dblPhaseX, qreal dblPhaseY) {
+    const CircleKey key{
+        intRadius, intLineWidth, toQColor(longOutline).rgb(), toQColor(longFill).rgb(),
+        dblPhaseX, dblPhaseY};
+    const auto found = collCircleSprites.find(key);
+    if (found != collCircleSprites.end()) {
+        return found->second;
+    }
+    // Each whole-pixel phase of a twip position repeats, so the cache stays small in practice;
+    // the bound only guards against callers that sweep arbitrary sizes or colours.
+    if (collCircleSprites.size() >= 512) {
+        collCircleSprites.clear();
+    }
+    const qreal dblRatio = picImage.devicePixelRatio();
+    const qreal dblRadius = toPixels(intRadius) * dblRatio;
+    const qreal dblPen = intLineWidth * dblRatio;
+    const int intExtent = static_cast<int>(std::ceil(dblRadius + dblPen / 2)) + 2;
+    QImage image(2 * intExtent + 2, 2 * intExtent + 2, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    {
+        QPainter p(&image);
+        p.setRenderHint(QPainter::Antialiasing, true);
+        p.setPen(QPen(toQColor(longOutline), dblPen));
+        p.setBrush(toQColor(longFill));
+        p.drawEllipse(QPointF(intExtent + dblPhaseX, intExtent + dblPhaseY), dblRadius, dblRadius);
+    }
+    image.setDevicePixelRatio(dblRatio);
+    return collCircleSprites.emplace(key, CircleSprite{std::move(image), intExtent}).first->second;
 }
 
 void QtPictureSurface::setFont(const std::string& strName, double dblPoints) {
@@ -118,7 +153,7 @@ void QtPictureSurface::setFont(const std::string& strName, double dblPoints) {
     QFont font(QString::fromStdString(strName));
     font.setPointSizeF(dblPoints);
     font.setStyleHint(QFont::SansSerif);
-    collFonts.push_back({strName, dblPoints, font, QFontMetricsF(font, &picImage)});
+    collFonts.push_back({strName, dblPoints, font, QFontMetricsF(font, &picImage), {}});
     intCurrentFont = collFonts.size() - 1;
 }
 
@@ -127,8 +162,15 @@ const QtPictureSurface::CachedFont& QtPictureSurface::currentFont() const {
 }
 
 double QtPictureSurface::textWidth(const std::string& strText) const {
-    return currentFont().metrics.horizontalAdvance(QString::fromStdString(strText)) *
-           kTwipsPerPixel;
+    const CachedFont& cached = currentFont();
+    auto found = cached.collWidths.find(strText);
+    if (found == cached.collWidths.end()) {
+        found =
+            cached.collWidths
+                .emplace(strText, cached.metrics.horizontalAdvance(QString::fromStdString(strText)))
+                .first;
+    }
+    return found->second * kTwipsPerPixel;
 }
 
 double QtPictureSurface::textHeight(const std::string& /*strText*/) const {

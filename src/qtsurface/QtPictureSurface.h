@@ -7,8 +7,10 @@
 #include <QImage>
 #include <QPainter>
 #include <QSize>
+#include <map>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 // A picture surface kept as a QImage. Callers draw in twips, 15 to a logical pixel (96 dpi);
@@ -58,7 +60,20 @@ class QtPictureSurface : public PictureSurface {
         double dblPoints;
         QFont font;
         QFontMetricsF metrics;
+        // Measured widths in pixels: shaping a text again costs more than drawing it.
+        mutable std::map<std::string, qreal> collWidths;
     };
+
+    // A circle as drawn at one sub-pixel phase, ready to be copied to whole device pixels.
+    // Drawing an antialiased, outlined circle is by far the dearest operation, and a redraw
+    // repeats the same few markers at the same few phases.
+    using CircleKey = std::tuple<int, int, uint32_t, uint32_t, qreal, qreal>;
+    struct CircleSprite {
+        QImage image;
+        int intExtent; // device pixels from the sprite's corner to its whole-pixel centre
+    };
+    const CircleSprite& circleSprite(int intRadius, RgbColor longOutline, RgbColor longFill,
+                                     qreal dblPhaseX, qreal dblPhaseY);
 
     // One painter serves a whole redraw; image() and clear() end it.
     QPainter& painter();
@@ -79,4 +94,5 @@ class QtPictureSurface : public PictureSurface {
     int intCurrentY = 0;
     std::vector<CachedFont> collFonts;
     std::size_t intCurrentFont = 0;
+    std::map<CircleKey, CircleSprite> collCircleSprites;
 };

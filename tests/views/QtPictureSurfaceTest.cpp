@@ -11,8 +11,12 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QImage>
+#include <QLineF>
+#include <QPainter>
+#include <QPen>
 #include <QPixmap>
 #include <algorithm>
+#include <cstdlib>
 #include <gtest/gtest.h>
 
 namespace {
@@ -90,6 +94,49 @@ TEST_F(QtPictureSurfaceTest, CIonianMarkersAreRedOnWhite) {
     for (const QPoint& pt :
          {QPoint(0, 0), QPoint(576, 0), QPoint(0, 224), QPoint(576, 224), QPoint(288, 5)}) {
         EXPECT_EQ(image.pixelColor(pt), QColor(Qt::white)) << pt.x() << ',' << pt.y();
+    }
+}
+
+// Markers are copied from cached renderings; they must look as if drawn in place, whatever the
+// sub-pixel position, over the string line they sit on, on normal and HiDPI screens.
+TEST_F(QtPictureSurfaceTest, CachedCirclesMatchCirclesDrawnInPlace) {
+    for (const qreal dblRatio : {1.0, 2.0}) {
+        QtPictureSurface surface(kWidth, kHeight, dblRatio);
+        QImage reference = surface.image().copy();
+        QPainter painter(&reference);
+        painter.setRenderHint(QPainter::Antialiasing, true);
+        surface.setLineWidth(2);
+        painter.setPen(QPen(Qt::black, 2));
+        for (int i = 0; i < 30; ++i) {
+            // Every twip phase within a pixel, two colours.
+            const int x = 300 + 451 * i + i % 15;
+            const int y = 400 + 1000 * (i % 3) + i % 7;
+            const RgbColor longFill = i % 2 ? RgbColor{102, 0, 0} : RgbColor{153, 0, 0};
+            surface.drawLine(x - 300, y, x + 300, y, kBlack);
+            surface.drawCircle(x, y, 150, kBlack, longFill);
+            painter.setRenderHint(QPainter::Antialiasing, false);
+            painter.setPen(QPen(Qt::black, 2, Qt::SolidLine, Qt::SquareCap));
+            painter.drawLine(QLineF(x / 15.0 - 20, y / 15.0, x / 15.0 + 20, y / 15.0));
+            painter.setRenderHint(QPainter::Antialiasing, true);
+            painter.setPen(QPen(Qt::black, 2));
+            painter.setBrush(QColor(longFill.red, longFill.green, longFill.blue));
+            painter.drawEllipse(QPointF(x / 15.0, y / 15.0), 10.0, 10.0);
+        }
+        painter.end();
+        const QImage& image = surface.image();
+        ASSERT_EQ(image.size(), reference.size());
+        int intWorst = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor a = image.pixelColor(x, y);
+                const QColor b = reference.pixelColor(x, y);
+                intWorst =
+                    std::max({intWorst, std::abs(a.red() - b.red()),
+                              std::abs(a.green() - b.green()), std::abs(a.blue() - b.blue())});
+            }
+        }
+        // Blending a cached coverage may round one step differently, never more.
+        EXPECT_LE(intWorst, 1) << "ratio " << dblRatio;
     }
 }
 
