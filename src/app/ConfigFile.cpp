@@ -1,8 +1,6 @@
 #include "ConfigFile.h"
 
 #include <cctype>
-#include <charconv>
-#include <cmath>
 
 namespace ConfigFile {
 namespace {
@@ -83,21 +81,78 @@ std::optional<int16_t> toInteger(std::string_view strValue) {
     if (!isDecimalNumber(strValue)) {
         return std::nullopt;
     }
-    // from_chars reads the same text in every locale; it takes no leading plus sign.
-    if (strValue.front() == '+') {
+    // The rounding works on the decimal digits themselves: a detour through double would turn
+    // 1e-400 into a range error and round 2.50000000000000000001 down as if it were a tie.
+    const bool boolNegative = strValue.front() == '-';
+    if (strValue.front() == '+' || strValue.front() == '-') {
         strValue.remove_prefix(1);
     }
-    double dblParsed = 0.0;
-    const auto result =
-        std::from_chars(strValue.data(), strValue.data() + strValue.size(), dblParsed);
-    if (result.ec != std::errc()) {
+    const auto exponentAt = strValue.find_first_of("eE");
+    const std::string_view strMantissa = strValue.substr(0, exponentAt);
+    const auto pointAt = strMantissa.find('.');
+    const std::string_view strWhole = strMantissa.substr(0, pointAt);
+    const std::string_view strFraction =
+        pointAt == std::string_view::npos ? std::string_view() : strMantissa.substr(pointAt + 1);
+
+    // Beyond this size an exponent decides the result alone (too large, or rounds to zero).
+    constexpr long long kExponentLimit = 1'000'000'000'000'000LL;
+    long long exponent = 0;
+    if (exponentAt != std::string_view::npos) {
+        std::string_view strExponent = strValue.substr(exponentAt + 1);
+        const bool boolNegativeExponent = strExponent.front() == '-';
+        if (strExponent.front() == '+' || strExponent.front() == '-') {
+            strExponent.remove_prefix(1);
+        }
+        for (const char ch : strExponent) {
+            if (exponent < kExponentLimit) {
+                exponent = exponent * 10 + (ch - '0');
+            }
+        }
+        exponent = boolNegativeExponent ? -exponent : exponent;
+    }
+
+    // The digits of whole and fraction part as one sequence; positions outside it read as 0.
+    const long long digitCount = static_cast<long long>(strWhole.size() + strFraction.size());
+    const auto digitAt = [&](long long position) -> int {
+        if (position < 0 || position >= digitCount) {
+            return 0;
+        }
+        const auto index = static_cast<std::size_t>(position);
+        return (index < strWhole.size() ? strWhole[index] : strFraction[index - strWhole.size()]) -
+               '0';
+    };
+    long long firstSignificant = 0;
+    while (firstSignificant < digitCount && digitAt(firstSignificant) == 0) {
+        ++firstSignificant;
+    }
+    if (firstSignificant == digitCount) {
+        return 0; // zero, whatever its exponent or sign
+    }
+    // The decimal point stands before this digit position.
+    const long long pointPosition = static_cast<long long>(strWhole.size()) + exponent;
+    if (pointPosition - firstSignificant > 5) {
+        return std::nullopt; // at least 100000 in magnitude
+    }
+    long long magnitude = 0;
+    for (long long position = firstSignificant; position < pointPosition; ++position) {
+        magnitude = magnitude * 10 + digitAt(position);
+    }
+    const int roundingDigit = digitAt(pointPosition);
+    bool boolRoundUp = roundingDigit > 5;
+    if (roundingDigit == 5) {
+        bool boolAboveHalf = false;
+        for (long long position = pointPosition + 1; position < digitCount && !boolAboveHalf;
+             ++position) {
+            boolAboveHalf = digitAt(position) != 0;
+        }
+        boolRoundUp = boolAboveHalf || magnitude % 2 == 1;
+    }
+    magnitude += boolRoundUp ? 1 : 0;
+    const long long value = boolNegative ? -magnitude : magnitude;
+    if (value < -32768 || value > 32767) {
         return std::nullopt;
     }
-    const double dblValue = std::nearbyint(dblParsed);
-    if (!std::isfinite(dblValue) || dblValue < -32768.0 || dblValue > 32767.0) {
-        return std::nullopt;
-    }
-    return static_cast<int16_t>(dblValue);
+    return static_cast<int16_t>(value);
 }
 
 std::optional<Values> parse(std::string_view strText) {
