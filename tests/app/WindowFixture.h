@@ -12,10 +12,39 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <csignal>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
+#include <sys/resource.h>
+
+// Makes every file write of this process fail as on a full disk (EFBIG) until it goes out of
+// scope, which works also for root, who passes every permission check. Only for short stretches
+// in which the test itself writes nothing.
+class DiskFullScope {
+  public:
+    DiskFullScope() {
+        getrlimit(RLIMIT_FSIZE, &limitBefore);
+        handlerBefore = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limitFull = limitBefore;
+        limitFull.rlim_cur = 0;
+        boolActive = setrlimit(RLIMIT_FSIZE, &limitFull) == 0;
+    }
+    ~DiskFullScope() {
+        setrlimit(RLIMIT_FSIZE, &limitBefore);
+        std::signal(SIGXFSZ, handlerBefore);
+    }
+    DiskFullScope(const DiskFullScope&) = delete;
+    DiskFullScope& operator=(const DiskFullScope&) = delete;
+
+    bool active() const { return boolActive; }
+
+  private:
+    rlimit limitBefore{};
+    void (*handlerBefore)(int) = nullptr;
+    bool boolActive = false;
+};
 
 // A main window started in a program directory of its own, so tests can run in parallel and
 // leave no files behind.
@@ -45,9 +74,15 @@ class WindowFixture : public ::testing::Test {
     FormGamutrix& start() {
         window = std::make_unique<FormGamutrix>(programDir.path());
         window->show();
+        activate();
+        return *window;
+    }
+
+    // Gives the window the focus again, e.g. after a modal window has gone: the offscreen
+    // platform does not hand activation back by itself.
+    void activate() const {
         window->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
-        return *window;
     }
 
     QString path(const QString& strFileName) const { return programDir.filePath(strFileName); }

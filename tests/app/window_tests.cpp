@@ -9,8 +9,14 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QStringList>
+#include <ostream>
 #include <string>
 #include <vector>
+
+// Readable failure messages for texts.
+static void PrintTo(const QString& str, std::ostream* os) {
+    *os << '"' << str.toStdString() << '"';
+}
 
 namespace {
 
