@@ -1274,3 +1274,55 @@ TEST_F(RandomActions, RunFromChordModeOnKeyboard) {
         envNumber("GAMUTRIX_RANDOM_ACTIONS", kDefaultActions) / 10);
     exitAndCheckConfig();
 }
+
+// Short action sequences that random runs found; each failed before the fix named in its comment.
+class FoundSequences : public WindowFixture {
+  protected:
+    std::string title() const { return child<QLineEdit>("TextTitle")->text().toStdString(); }
+};
+
+// A chord list without a selection must not pick a row merely because it gets the keyboard focus
+// back, here when a dialog closes (random run with seed 3, action 4768). Qt's list views select
+// their first row on such a focus-in, which turned the major triad into maj7#5 and replaced a
+// confirmed custom scale by it.
+TEST_F(FoundSequences, RegainedFocusLeavesTheChordAlone) {
+    start();
+    auto* listQuadriad = child<QListWidget>("ListQuadriad");
+    QTest::keyClick(window.get(), Qt::Key_F9);
+    QTest::mouseClick(listQuadriad->viewport(), Qt::LeftButton, {},
+                      listQuadriad->visualItemRect(listQuadriad->item(1)).center());
+    ASSERT_EQ(title(), "C maj7");
+    // "Chords" again starts over on the major triad; the focus stays in the four-note list.
+    QTest::keyClick(listQuadriad, Qt::Key_F9);
+    ASSERT_EQ(title(), "C ");
+    ASSERT_EQ(QApplication::focusWidget(), listQuadriad);
+    whenModalShown([](QWidget* about) { QTest::keyClick(about, Qt::Key_Escape); });
+    window->findChild<QAction*>("mnuAbout")->trigger();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    EXPECT_EQ(title(), "C ");
+    EXPECT_EQ(listQuadriad->currentRow(), -1);
+    EXPECT_EQ(child<QListWidget>("ListTriad")->currentRow(), 0);
+}
+
+// In chord mode the scale lists lie behind the chord frame. A list that had the keyboard focus
+// when the user chose "Chords" must not go on changing the scale with the arrow keys: the user
+// cannot see it, and the title would name a scale while the chord builder is shown.
+TEST_F(FoundSequences, ArrowKeysDoNotReachTheScaleListBehindTheChordFrame) {
+    start();
+    auto* listScale = child<QListWidget>("ListScale");
+    QTest::mouseClick(listScale->viewport(), Qt::LeftButton, {},
+                      listScale->visualItemRect(listScale->item(1)).center());
+    ASSERT_EQ(listScale->currentRow(), 1);
+    QTest::keyClick(listScale, Qt::Key_F9);
+    ASSERT_EQ(window->Mode(), 1);
+    ASSERT_EQ(title(), "C ");
+    QWidget* focus = QApplication::focusWidget();
+    EXPECT_NE(focus, listScale);
+    if (focus != nullptr) {
+        QTest::keyClick(focus, Qt::Key_Down);
+    }
+    // Whatever the key did, the title still names the chord and the scale list did not move.
+    EXPECT_EQ(listScale->currentRow(), 1);
+    EXPECT_EQ(title(), "C " + window->ChordIntervals().getChordSuffix());
+}
