@@ -285,6 +285,10 @@ void FormGamutrix::RedrawUI() {
     const int intClientHeight = toPixels(intOuterHeightTwips - kCaptionAndBordersTwips);
     setFixedSize(toPixels(kClientWidthTwips), intClientHeight);
     FrameChord->setVisible(intMode == 1);
+    // Behind the chord frame the scale lists are out of the user's sight, so they must be out of
+    // reach of the keyboard too.
+    ListScaleCategory->setEnabled(intMode == 0);
+    ListScale->setEnabled(intMode == 0);
 }
 
 void FormGamutrix::setCaptionBold(QPushButton* button, bool boolBold) {
