@@ -40,6 +40,9 @@ FormGamutrix::FormGamutrix(const QString& strProgramDir, QWidget* parent)
     createControls();
     createMenus();
     createChordFrame();
+    for (QListWidget* list : {ListScaleCategory, ListScale, ListTriad, ListQuadriad}) {
+        list->installEventFilter(this);
+    }
     Form_Load();
 }
 
@@ -313,6 +316,16 @@ void FormGamutrix::mnuExit_Click() {
 }
 
 bool FormGamutrix::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn) {
+        // A list view picks its first row when it gains the focus without a current row (after a
+        // dialog, on Tab). Here only the user chooses rows: that would change the scale or turn
+        // the triad into a four-note chord. The list just shows that it has the focus.
+        auto* list = qobject_cast<QListWidget*>(watched);
+        if (list != nullptr && list->currentRow() < 0) {
+            list->viewport()->update();
+            return true;
+        }
+    }
     if (event->type() == QEvent::ShortcutOverride) {
         const auto* keyEvent = static_cast<QKeyEvent*>(event);
         const QKeySequence pressed(keyEvent->keyCombination());
