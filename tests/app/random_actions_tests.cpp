@@ -352,7 +352,8 @@ class RandomActions : public WindowFixture {
             {30, &RandomActions::actChords},        {15, &RandomActions::actCustom},
             {8, &RandomActions::actFretboardSetup}, {8, &RandomActions::actKeyboardSetup},
             {3, &RandomActions::actAbout},          {4, &RandomActions::actSave},
-            {3, &RandomActions::actDisabledItem},
+            {3, &RandomActions::actDisabledItem},   {40, &RandomActions::actTab},
+            {30, &RandomActions::actSpace},
         };
         int intTotal = 0;
         for (const Kind& kind : kinds) {
@@ -475,6 +476,53 @@ class RandomActions : public WindowFixture {
         }
         return "list-key " + list->objectName().toStdString() + " " + strKey + " (row " +
                std::to_string(intBefore) + " -> " + std::to_string(intAfter) + ")";
+    }
+
+    // Tab or Shift+Tab: only the focus moves.
+    std::string actTab() {
+        const bool boolBack = chance(30);
+        QTest::keyClick(keyTarget(), boolBack ? Qt::Key_Backtab : Qt::Key_Tab,
+                        boolBack ? Qt::ShiftModifier : Qt::NoModifier);
+        QWidget* focus = QApplication::focusWidget();
+        return std::string(boolBack ? "tab back" : "tab") + " to " +
+               (focus != nullptr ? focus->objectName().toStdString() : "nothing");
+    }
+
+    // Space on the focused control: toggles a check box, selects an option, presses a root button.
+    std::string actSpace() {
+        QWidget* focus = QApplication::focusWidget();
+        if (focus == nullptr || focus->window() != window.get()) {
+            return {};
+        }
+        const std::string strName = focus->objectName().toStdString();
+        if (auto* box = qobject_cast<QCheckBox*>(focus)) {
+            QTest::keyClick(box, Qt::Key_Space);
+            model.source = Model::Source::Chord;
+            return "space on " + strName;
+        }
+        if (auto* button = qobject_cast<QRadioButton*>(focus)) {
+            const bool boolBefore = button->isChecked();
+            QTest::keyClick(button, Qt::Key_Space);
+            if (!boolBefore) {
+                model.source = Model::Source::Chord;
+            }
+            return "space on " + strName;
+        }
+        for (int i = 0; i < 7; ++i) {
+            if (focus == BtnPitch[static_cast<std::size_t>(i)]) {
+                QTest::keyClick(focus, Qt::Key_Space);
+                model.clickLetter(i);
+                return "space on " + strName;
+            }
+        }
+        for (int i = 0; i < 2; ++i) {
+            if (focus == BtnPitchAdd[static_cast<std::size_t>(i)]) {
+                QTest::keyClick(focus, Qt::Key_Space);
+                model.clickAccidental(i);
+                return "space on " + strName;
+            }
+        }
+        return {};
     }
 
     std::string actChordListClick() {
@@ -1191,6 +1239,13 @@ class RandomActions : public WindowFixture {
                                                  "', expected '" + strData.toStdString() + "'");
         expect(window->windowTitle() == "Gamutrix Lite 1.3a1", "caption changed");
         expect(QApplication::activeModalWidget() == nullptr, "a modal window is open");
+        // The keyboard focus is never on a control that the user cannot see.
+        QWidget* focus = QApplication::focusWidget();
+        if (focus != nullptr && focus != window.get() && focus->window() == window.get()) {
+            expect(reachable(focus, focus->rect().center()), "the focus is on " +
+                                                                 focus->objectName().toStdString() +
+                                                                 ", which the user cannot see");
+        }
 
         // The picture is a fresh drawing of the state.
         const QImage& shown = window->Picture().surface().image();
