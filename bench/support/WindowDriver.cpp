@@ -140,10 +140,6 @@ bool WindowDriver::settle() {
     return boolRepainted;
 }
 
-long WindowDriver::pictureRepaints() const {
-    return picturePaints->count();
-}
-
 WindowDriver::SweepResult WindowDriver::sweep() {
     SweepResult result;
     const long longChangesBefore = longChanges;

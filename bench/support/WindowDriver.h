@@ -53,8 +53,6 @@ class WindowDriver {
     // Processes events until the picture has been repainted since the last change (at most a
     // second); false if it was not.
     bool settle();
-    long pictureRepaints() const;
-    long changes() const { return longChanges; }
 
     // 17 roots x every entry of the three built-in catalogues x both instruments.
     SweepResult sweep();
