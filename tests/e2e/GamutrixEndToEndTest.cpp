@@ -25,7 +25,7 @@ static void PrintTo(const QString& str, std::ostream* os) {
 namespace {
 
 // Upper bound for every single step; the whole run normally takes a second or two.
-constexpr int kStepTimeoutMs = 15000;
+constexpr int kStepTimeoutMs = 60000;
 
 struct RunResult {
     bool boolFinished = false;
