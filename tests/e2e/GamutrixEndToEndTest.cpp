@@ -236,4 +236,66 @@ TEST_F(GamutrixEndToEnd, KeyboardPictureSavedAndSettingsKeptAfterExit) {
         (QStringList{"gamutrix", "gamutrix.cfg", "piano-c_ionian.bmp"}));
 }
 
+// The two pictures of the README, taken from the real program driven only by keys. They go to
+// GAMUTRIX_SCREENSHOT_DIR when it is set (scripts/screenshots), to a temporary folder otherwise.
+TEST_F(GamutrixEndToEnd, ScreenshotsOfAScaleAndAChord) {
+    if (QStandardPaths::findExecutable("import").isEmpty()) {
+        GTEST_SKIP() << "import (imagemagick) is not installed (scripts/packages.txt)";
+    }
+    const QString strShotDir = qEnvironmentVariableIsSet("GAMUTRIX_SCREENSHOT_DIR")
+                                   ? qEnvironmentVariable("GAMUTRIX_SCREENSHOT_DIR")
+                                   : programDir.filePath("shots");
+    ASSERT_TRUE(QDir().mkpath(strShotDir));
+    const QString strProgram = installProgram();
+    const auto shoot = [&](const QString& strWindow, const QString& strName) {
+        const QString strPath = QDir(strShotDir).filePath(strName);
+        const RunResult result = run("import", {"-window", strWindow, strPath}, env);
+        EXPECT_TRUE(result.boolFinished && result.intExitCode == 0)
+            << result.strErrors.toStdString();
+        return QImage(strPath);
+    };
+    // The window's dark red markers, or the black discs of the keyboard, prove a drawn picture.
+    const auto countPixels = [](const QImage& image, const QColor& colour) {
+        int intCount = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                intCount += image.pixelColor(x, y) == colour ? 1 : 0;
+            }
+        }
+        return intCount;
+    };
+
+    // A Dorian on the fretboard: the focus starts in the title line; eight Tabs reach "A", five
+    // more the scale list, where Down selects the second mode.
+    program.setProcessEnvironment(env);
+    program.start(strProgram, {});
+    ASSERT_TRUE(program.waitForStarted(kStepTimeoutMs));
+    QString strWindow = focusWindow("^Gamutrix Lite");
+    ASSERT_FALSE(strWindow.isEmpty());
+    xdotool({"key", "--delay", "50", "Tab", "Tab", "Tab", "Tab", "Tab", "Tab", "Tab", "Tab",
+             "space", "Tab", "Tab", "Tab", "Tab", "Tab", "Down"});
+    const QImage scale = shoot(strWindow, "fretboard-scale.png");
+    ASSERT_EQ(scale.size(), QSize(593, 432));
+    EXPECT_GT(countPixels(scale, QColor(102, 0, 0)), 1000) << "no scale markers";
+    pressKeys("ctrl+x");
+    ASSERT_TRUE(program.waitForFinished(kStepTimeoutMs));
+
+    // D m7 with a ninth on the keyboard in chord mode: "D", then the four-note list, fifth row
+    // "m7", then "add9 / 2". The program starts on the keyboard, as the last run ended there.
+    QFile::remove(programDir.filePath("gamutrix.cfg"));
+    program.start(strProgram, {});
+    ASSERT_TRUE(program.waitForStarted(kStepTimeoutMs));
+    strWindow = focusWindow("^Gamutrix Lite");
+    ASSERT_FALSE(strWindow.isEmpty());
+    xdotool({"key",   "--delay", "50",   "F3",   "F9",   "Tab",  "Tab", "Tab",  "Tab",
+             "space", "Tab",     "Tab",  "Tab",  "Tab",  "Tab",  "Tab", "Tab",  "Tab",
+             "Tab",   "Down",    "Down", "Down", "Down", "Down", "Tab", "space"});
+    const QImage chord = shoot(strWindow, "keyboard-chord.png");
+    ASSERT_EQ(chord.size(), QSize(593, 432));
+    EXPECT_NE(chord, scale);
+    pressKeys("ctrl+x");
+    ASSERT_TRUE(program.waitForFinished(kStepTimeoutMs));
+    EXPECT_EQ(readFile("gamutrix.cfg"), QByteArray("instrument = 2\r\nmode = 1\r\n"));
+}
+
 } // namespace
