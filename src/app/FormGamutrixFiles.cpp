@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImageWriter>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -19,8 +20,10 @@ const char* const kConfigFileName = "gamutrix.cfg";
 } // namespace
 
 void FormGamutrix::readConfig() {
-    QFile file(strProgramDir + "/" + kConfigFileName);
-    if (!file.open(QIODevice::ReadOnly)) {
+    const QString strPath = strProgramDir + "/" + kConfigFileName;
+    // Only a regular file: a named pipe or device of that name would block the start-up.
+    QFile file(strPath);
+    if (!QFileInfo(strPath).isFile() || !file.open(QIODevice::ReadOnly)) {
         return;
     }
     const QByteArray bytes = file.readAll();

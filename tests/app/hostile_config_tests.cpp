@@ -12,6 +12,7 @@
 #include <QFileInfo>
 #include <optional>
 #include <string>
+#include <sys/stat.h>
 
 namespace {
 
@@ -222,6 +223,17 @@ TEST_F(HostileFileStart, DirectoryInPlaceOfTheFile) {
     EXPECT_TRUE(QFileInfo(path("gamutrix.cfg")).isDir());
     EXPECT_EQ(QDir(programDir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
               QStringList{"gamutrix.cfg"});
+}
+
+// A named pipe of that name would block a reader until someone writes into it: the program must
+// start at once with its defaults, and the write at the end replaces the pipe by a real file.
+TEST_F(HostileFileStart, NamedPipeInPlaceOfTheFile) {
+    ASSERT_EQ(mkfifo(path("gamutrix.cfg").toLocal8Bit().constData(), 0600), 0);
+    FormGamutrix& form = start();
+    EXPECT_EQ(form.CurrentInstrument(), 1);
+    EXPECT_EQ(form.Mode(), 0);
+    form.close();
+    EXPECT_TRUE(QFileInfo(path("gamutrix.cfg")).isFile());
 }
 
 // 50 MB files: start-up still takes well under the time a user would wait, and the reader goes
