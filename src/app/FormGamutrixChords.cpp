@@ -12,6 +12,7 @@
 #include <QListWidget>
 #include <QRadioButton>
 
+using DialogGeometry::makeCaptioned;
 using DialogGeometry::placeControl;
 using DialogGeometry::toPixels;
 using DialogGeometry::twipsRect;
@@ -51,9 +52,9 @@ makeOptionRow(QWidget* parent, const char* strContainer, const char* strArray, i
     auto* group = new QButtonGroup(container);
     std::array<QRadioButton*, N> buttons{};
     for (std::size_t i = 0; i < N; ++i) {
-        buttons[i] = new QRadioButton(captions[i], container);
-        placeControl(buttons[i], qPrintable(QString("%1%2").arg(strArray).arg(i)), captions[i],
-                     twipsRect(600 * static_cast<int>(i), 0, widths[i], 255));
+        buttons[i] = makeCaptioned<QRadioButton>(
+            container, qPrintable(QString("%1%2").arg(strArray).arg(i)), captions[i],
+            twipsRect(600 * static_cast<int>(i), 0, widths[i], 255));
         buttons[i]->setEnabled(false);
         group->addButton(buttons[i], static_cast<int>(i));
     }
@@ -76,15 +77,14 @@ void FormGamutrix::createChordFrame() {
     fontHeading.setBold(true);
     const auto addHeading = [&](const char* strName, const QString& strCaption, int intLeft,
                                 int intWidth) {
-        auto* label = new QLabel(strCaption, FrameChord);
-        placeControl(label, strName, strCaption, twipsRect(intLeft, 240, intWidth, 255));
-        label->setFont(fontHeading);
+        makeCaptioned<QLabel>(FrameChord, strName, strCaption,
+                              twipsRect(intLeft, 240, intWidth, 255))
+            ->setFont(fontHeading);
     };
     const auto addCheck = [this](const char* strName, const QString& strCaption, int intTop,
                                  int intLeft, int intWidth) {
-        auto* check = new QCheckBox(strCaption, FrameChord);
-        placeControl(check, strName, strCaption, twipsRect(intLeft, intTop, intWidth, 255));
-        return check;
+        return makeCaptioned<QCheckBox>(FrameChord, strName, strCaption,
+                                        twipsRect(intLeft, intTop, intWidth, 255));
     };
 
     addHeading("Label1", tr("Triads"), 120, 1335);

@@ -29,6 +29,16 @@ void makeFixedDialog(QDialog* dialog, int intWidthTwips, int intHeightTwips,
 void placeControl(QWidget* control, const char* strName, const QString& strAccessibleName,
                   const QRect& rectPixels);
 
+// A control with a caption (label, button, check box, option button), named and placed in its
+// parent; the caption is also what assistive tools announce.
+template <typename Control>
+Control* makeCaptioned(QWidget* parent, const char* strName, const QString& strCaption,
+                       const QRect& rectPixels) {
+    auto* control = new Control(strCaption, parent);
+    placeControl(control, strName, strCaption, rectPixels);
+    return control;
+}
+
 // A one-pixel horizontal line from (x1, y) to (x2, y), in twips of its parent.
 QFrame* makeHorizontalLine(QWidget* parent, const char* strName, int intX1, int intX2, int intY);
 

@@ -43,20 +43,12 @@ QString positionToken(int16_t intPosition) {
     return QString::fromLatin1(token.data(), static_cast<qsizetype>(token.size()));
 }
 
-QLabel* makeLabel(QWidget* parent, const char* strName, const QString& strCaption,
-                  const QRect& rect) {
-    auto* label = new QLabel(strCaption, parent);
-    placeControl(label, strName, strCaption, rect);
-    return label;
-}
-
 QPushButton* makeButton(QWidget* parent, const char* strName, const QString& strCaption,
                         const QRect& rect) {
-    auto* button = new QPushButton(strCaption, parent);
+    auto* button = DialogGeometry::makeCaptioned<QPushButton>(parent, strName, strCaption, rect);
     // No button of this dialog answers Enter on its own: a name typed and confirmed with Enter
     // must not add an interval or close the dialog.
     button->setAutoDefault(false);
-    placeControl(button, strName, strCaption, rect);
     return button;
 }
 
@@ -66,17 +58,20 @@ FormCustomScale::FormCustomScale(QWidget* parent) : QDialog(parent) {
     DialogGeometry::makeFixedDialog(this, 4935, 1935,
                                     QStringLiteral("Generate Custom Scale / Chord"));
 
-    makeLabel(this, "Label3", QStringLiteral("Scale Name"), twipsRect(120, 180, 1095, 255));
+    DialogGeometry::makeCaptioned<QLabel>(this, "Label3", QStringLiteral("Scale Name"),
+                                          twipsRect(120, 180, 1095, 255));
     TextScaleName = new QLineEdit(this);
     placeControl(TextScaleName, "TextScaleName", QStringLiteral("Scale Name"),
                  twipsRect(1320, 120, 3495, 285));
-    makeLabel(this, "Label1", QStringLiteral("Current Scale"), twipsRect(120, 540, 1095, 255));
+    DialogGeometry::makeCaptioned<QLabel>(this, "Label1", QStringLiteral("Current Scale"),
+                                          twipsRect(120, 540, 1095, 255));
     TextScale = new QLineEdit(this);
     TextScale->setReadOnly(true);
     placeControl(TextScale, "TextScale", QStringLiteral("Current Scale"),
                  twipsRect(1320, 480, 3495, 285));
     DialogGeometry::makeHorizontalLine(this, "Line1", 120, 4800, 840);
-    makeLabel(this, "Label2", QStringLiteral("Next Interval"), twipsRect(120, 1020, 1095, 255));
+    DialogGeometry::makeCaptioned<QLabel>(this, "Label2", QStringLiteral("Next Interval"),
+                                          twipsRect(120, 1020, 1095, 255));
     ComboNext = new QComboBox(this);
     placeControl(ComboNext, "ComboNext", QStringLiteral("Next Interval"),
                  twipsRect(1320, 960, 3495, 315));

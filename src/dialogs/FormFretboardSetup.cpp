@@ -28,20 +28,6 @@ QString pitchName(int intPitch, int16_t intSign) {
     return QString::fromStdString(note.getNoteName());
 }
 
-QCheckBox* makeCheckBox(QWidget* parent, const char* strName, const QString& strCaption,
-                        const QRect& rect) {
-    auto* check = new QCheckBox(strCaption, parent);
-    placeControl(check, strName, strCaption, rect);
-    return check;
-}
-
-QPushButton* makeButton(QWidget* parent, const char* strName, const QString& strCaption,
-                        const QString& strAccessibleName, const QRect& rect) {
-    auto* button = new QPushButton(strCaption, parent);
-    placeControl(button, strName, strAccessibleName, rect);
-    return button;
-}
-
 } // namespace
 
 FormFretboardSetup::FormFretboardSetup(QWidget* parent) : QDialog(parent) {
@@ -61,24 +47,28 @@ FormFretboardSetup::FormFretboardSetup(QWidget* parent) : QDialog(parent) {
     Frame1 = new QGroupBox(this);
     placeControl(Frame1, "Frame1", QStringLiteral("Display options"),
                  twipsRect(120, 960, 5775, 855));
-    CheckShowFrets = makeCheckBox(Frame1, "CheckShowFrets", QStringLiteral("Display Fretnumbers"),
-                                  twipsRect(120, 240, 1815, 255));
-    CheckShowTuning = makeCheckBox(Frame1, "CheckShowTuning", QStringLiteral("Display Tuning"),
-                                   twipsRect(120, 480, 1815, 255));
-    CheckDisplayIntervals =
-        makeCheckBox(Frame1, "CheckDisplayIntervals", QStringLiteral("Display Intervals"),
-                     twipsRect(2280, 240, 1695, 255));
-    CheckLeftHand = makeCheckBox(Frame1, "CheckLeftHand", QStringLiteral("Lefthand Instrument"),
-                                 twipsRect(2280, 480, 1815, 255));
-    BtnToggle =
-        makeButton(Frame1, "BtnToggle", QStringLiteral("# / b"),
-                   QStringLiteral("Toggle sharp / flat spelling"), twipsRect(4800, 240, 855, 495));
+    CheckShowFrets = DialogGeometry::makeCaptioned<QCheckBox>(Frame1, "CheckShowFrets",
+                                                              QStringLiteral("Display Fretnumbers"),
+                                                              twipsRect(120, 240, 1815, 255));
+    CheckShowTuning = DialogGeometry::makeCaptioned<QCheckBox>(Frame1, "CheckShowTuning",
+                                                               QStringLiteral("Display Tuning"),
+                                                               twipsRect(120, 480, 1815, 255));
+    CheckDisplayIntervals = DialogGeometry::makeCaptioned<QCheckBox>(
+        Frame1, "CheckDisplayIntervals", QStringLiteral("Display Intervals"),
+        twipsRect(2280, 240, 1695, 255));
+    CheckLeftHand = DialogGeometry::makeCaptioned<QCheckBox>(Frame1, "CheckLeftHand",
+                                                             QStringLiteral("Lefthand Instrument"),
+                                                             twipsRect(2280, 480, 1815, 255));
+    BtnToggle = DialogGeometry::makeCaptioned<QPushButton>(
+        Frame1, "BtnToggle", QStringLiteral("# / b"), twipsRect(4800, 240, 855, 495));
+    // "# / b" alone says little to a screen reader.
+    BtnToggle->setAccessibleName(QStringLiteral("Toggle sharp / flat spelling"));
 
-    BtnOK = makeButton(this, "BtnOK", QStringLiteral("OK"), QStringLiteral("OK"),
-                       twipsRect(3120, 1920, 1335, 375));
+    BtnOK = DialogGeometry::makeCaptioned<QPushButton>(this, "BtnOK", QStringLiteral("OK"),
+                                                       twipsRect(3120, 1920, 1335, 375));
     BtnOK->setDefault(true);
-    BtnCancel = makeButton(this, "BtnCancel", QStringLiteral("Cancel"), QStringLiteral("Cancel"),
-                           twipsRect(4560, 1920, 1335, 375));
+    BtnCancel = DialogGeometry::makeCaptioned<QPushButton>(
+        this, "BtnCancel", QStringLiteral("Cancel"), twipsRect(4560, 1920, 1335, 375));
 
     DialogGeometry::setTabChain({ComboStrings, ComboString[0], ComboString[1], ComboString[2],
                                  ComboString[3], ComboString[4], ComboString[5], ComboString[6],

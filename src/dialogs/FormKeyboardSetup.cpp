@@ -20,19 +20,19 @@ FormKeyboardSetup::FormKeyboardSetup(QWidget* parent) : QDialog(parent) {
                  twipsRect(1200, 120, 3375, 315));
     Frame1 = new QGroupBox(this);
     placeControl(Frame1, "Frame1", QStringLiteral("Labels"), twipsRect(120, 480, 4455, 855));
-    CheckShowNote = new QCheckBox(QStringLiteral("Show Notenames"), Frame1);
-    placeControl(CheckShowNote, "CheckShowNote", CheckShowNote->text(),
-                 twipsRect(120, 240, 2535, 255));
-    CheckShowInterval = new QCheckBox(QStringLiteral("Show Intervals"), Frame1);
-    placeControl(CheckShowInterval, "CheckShowInterval", CheckShowInterval->text(),
-                 twipsRect(120, 480, 2175, 255));
-    BtnOK = new QPushButton(QStringLiteral("OK"), this);
-    placeControl(BtnOK, "BtnOK", BtnOK->text(), twipsRect(1800, 1440, 1335, 375));
+    using DialogGeometry::makeCaptioned;
+    CheckShowNote = makeCaptioned<QCheckBox>(
+        Frame1, "CheckShowNote", QStringLiteral("Show Notenames"), twipsRect(120, 240, 2535, 255));
+    CheckShowInterval =
+        makeCaptioned<QCheckBox>(Frame1, "CheckShowInterval", QStringLiteral("Show Intervals"),
+                                 twipsRect(120, 480, 2175, 255));
+    BtnOK = makeCaptioned<QPushButton>(this, "BtnOK", QStringLiteral("OK"),
+                                       twipsRect(1800, 1440, 1335, 375));
     BtnOK->setDefault(true);
-    BtnCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    placeControl(BtnCancel, "BtnCancel", BtnCancel->text(), twipsRect(3240, 1440, 1335, 375));
-    Label1 = new QLabel(QStringLiteral("Show Options"), this);
-    placeControl(Label1, "Label1", Label1->text(), twipsRect(120, 180, 1095, 255));
+    BtnCancel = makeCaptioned<QPushButton>(this, "BtnCancel", QStringLiteral("Cancel"),
+                                           twipsRect(3240, 1440, 1335, 375));
+    Label1 = makeCaptioned<QLabel>(this, "Label1", QStringLiteral("Show Options"),
+                                   twipsRect(120, 180, 1095, 255));
     Label1->setBuddy(ComboOptions);
 
     DialogGeometry::setTabChain({ComboOptions, CheckShowNote, CheckShowInterval, BtnOK, BtnCancel});
