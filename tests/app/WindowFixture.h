@@ -6,27 +6,28 @@
 #include "PictureBox.h"
 #include "QtPictureSurface.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <csignal>
 #include <functional>
 #include <gtest/gtest.h>
-#include <memory>
-#include <string>
 #include <sys/resource.h>
 
 // Makes every file write of this process fail as on a full disk (EFBIG) until it goes out of
-// scope, which works also for root, who passes every permission check. Only for short stretches
-// in which the test itself writes nothing.
+// scope; works also for root, who passes every permission check. The test must write nothing
+// meanwhile.
 class DiskFullScope {
   public:
-    DiskFullScope() {
+    DiskFullScope() : handlerBefore(std::signal(SIGXFSZ, SIG_IGN)) {
         getrlimit(RLIMIT_FSIZE, &limitBefore);
-        handlerBefore = std::signal(SIGXFSZ, SIG_IGN);
         rlimit limitFull = limitBefore;
         limitFull.rlim_cur = 0;
         boolActive = setrlimit(RLIMIT_FSIZE, &limitFull) == 0;
@@ -35,14 +36,11 @@ class DiskFullScope {
         setrlimit(RLIMIT_FSIZE, &limitBefore);
         std::signal(SIGXFSZ, handlerBefore);
     }
-    DiskFullScope(const DiskFullScope&) = delete;
-    DiskFullScope& operator=(const DiskFullScope&) = delete;
-
     bool active() const { return boolActive; }
 
   private:
     rlimit limitBefore{};
-    void (*handlerBefore)(int) = nullptr;
+    void (*handlerBefore)(int);
     bool boolActive = false;
 };
 
@@ -50,27 +48,22 @@ class DiskFullScope {
 // leave no files behind.
 class WindowFixture : public ::testing::Test {
   protected:
-    void SetUp() override { ASSERT_TRUE(programDir.isValid()); }
-
     void TearDown() override {
         window.reset();
         // A watcher still waiting means the test expected a dialog that never came.
-        const auto watchers = qApp->findChildren<QTimer*>(kModalWatcherName);
-        for (QTimer* watcher : watchers) {
+        for (QTimer* watcher : qApp->findChildren<QTimer*>(kModalWatcherName)) {
             ADD_FAILURE() << "a modal window that a test waited for was never shown";
             delete watcher;
         }
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        // No dialog or message box may outlive a test.
         for (QWidget* widget : QApplication::topLevelWidgets()) {
             EXPECT_FALSE(widget->isVisible())
-                << "stray window: " << widget->metaObject()->className() << " "
-                << widget->windowTitle().toStdString();
+                << "stray window: " << widget->metaObject()->className();
         }
     }
 
-    // Starts the window as the program would (reading the configuration file first). The window
-    // is active afterwards, so that its menu shortcuts answer key presses.
+    // Starts the window as the program would; it is active afterwards, so that its menu
+    // shortcuts answer key presses.
     FormGamutrix& start() {
         window = std::make_unique<FormGamutrix>(programDir.path());
         window->show();
@@ -78,8 +71,7 @@ class WindowFixture : public ::testing::Test {
         return *window;
     }
 
-    // Gives the window the focus again, e.g. after a modal window has gone: the offscreen
-    // platform does not hand activation back by itself.
+    // The offscreen platform does not hand activation back after a modal window has gone.
     void activate() const {
         window->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
@@ -104,14 +96,25 @@ class WindowFixture : public ::testing::Test {
         return found;
     }
 
-    // Runs onModal on the next modal window (dialog or message box) once it is shown, while the
-    // code that opened it waits in its own event loop. If none comes within a few seconds the
-    // watcher gives up, so a missing dialog fails the test instead of hanging a later one.
+    // Small helpers for driving the window as a user does.
+    QString lineText(const char* strName) const { return child<QLineEdit>(strName)->text(); }
+    QImage shownPicture() const { return window->Picture().surface().image().copy(); }
+    void pressKey(int intKey, Qt::KeyboardModifiers modifiers = Qt::NoModifier) const {
+        activate();
+        QTest::keyClick(window.get(), static_cast<Qt::Key>(intKey), modifiers);
+    }
+    void clickControl(const char* strName) const {
+        QTest::mouseClick(child<QWidget>(strName), Qt::LeftButton);
+    }
+
+    // Runs onModal on the next modal window once it is shown, while the code that opened it
+    // waits in its own event loop. A watcher that gives up after a few seconds makes a missing
+    // dialog fail the test (in TearDown) instead of hanging a later one.
     static void whenModalShown(std::function<void(QWidget*)> onModal) {
         auto* timer = new QTimer(qApp);
         timer->setObjectName(kModalWatcherName);
         timer->setInterval(10);
-        const QDeadlineTimer deadline(kModalWaitMs);
+        const QDeadlineTimer deadline(5000);
         QObject::connect(timer, &QTimer::timeout, [timer, deadline, onModal = std::move(onModal)] {
             if (QWidget* modal = QApplication::activeModalWidget()) {
                 timer->stop();
@@ -119,16 +122,15 @@ class WindowFixture : public ::testing::Test {
                 timer->deleteLater();
                 onModal(modal);
             } else if (deadline.hasExpired()) {
-                // Left in place under its name, so that TearDown reports it.
                 timer->stop();
             }
         });
         timer->start();
     }
 
-    // A fresh drawing of the interval list on the root that the buttons (letter 0..6 for C..B,
-    // accidental 0 none, 1 sharp, 2 flat) make, on instrument 1 (fretboard) or 2 (keyboard),
-    // at the size and pixel ratio of the window's picture: what the window must show for it.
+    // A fresh drawing of the intervals on the root the buttons make (letter 0..6 for C..B,
+    // accidental 0 none, 1 sharp, 2 flat) on instrument 1 (fretboard) or 2 (keyboard), at the
+    // size and pixel ratio of the window's picture: what the window must show for it.
     QImage renderScale(int intInstrument, const std::string& strIntervals, int16_t intLetter,
                        int16_t intAccidental) const {
         auto noteRoot = std::make_shared<SimpleNote>();
@@ -155,24 +157,45 @@ class WindowFixture : public ::testing::Test {
         return surface.image();
     }
 
-    // Empty when the images are equal, else how they differ.
-    static std::string pictureDifference(const QImage& actual, const QImage& expected) {
-        if (actual.size() != expected.size()) {
-            return "size differs";
-        }
-        const QImage a = actual.convertToFormat(QImage::Format_RGB32);
-        const QImage e = expected.convertToFormat(QImage::Format_RGB32);
-        int intDiffering = 0;
-        for (int y = 0; y < a.height(); ++y) {
-            for (int x = 0; x < a.width(); ++x) {
-                intDiffering += a.pixel(x, y) != e.pixel(x, y) ? 1 : 0;
+    // What the user sees at a glance, e.g. "C Ionian [1,2,3,4,5,6,7] bold C; fretboard; mode 0;
+    // rows 0/0": title, interval line, bold root captions, checked instrument items, mode (with
+    // "frame" while the chord frame shows), current category and scale rows.
+    QString summary() const {
+        QString strBold;
+        for (const QPushButton* button : window->findChildren<QPushButton*>()) {
+            if (button->objectName().startsWith("BtnPitch") && button->font().bold()) {
+                strBold += button->text();
             }
         }
-        return intDiffering == 0 ? std::string() : std::to_string(intDiffering) + " pixels differ";
+        return lineText("TextTitle") + " [" + lineText("TextScale") + "] bold " + strBold + ";" +
+               (child<QAction>("mnuFretboard")->isChecked() ? " fretboard" : "") +
+               (child<QAction>("mnuKeyboard")->isChecked() ? " keyboard" : "") + "; mode " +
+               QString::number(window->Mode()) +
+               (child<QWidget>("FrameChord")->isVisible() ? " frame" : "") + "; rows " +
+               QString::number(child<QListWidget>("ListScaleCategory")->currentRow()) + "/" +
+               QString::number(child<QListWidget>("ListScale")->currentRow());
+    }
+
+    // The summary must read so, and the picture must be a fresh drawing of the interval line on
+    // the title's root ("Eb Dorian": letter 2, flat).
+    void expectShows(const QString& strSummary) const {
+        EXPECT_EQ(summary(), strSummary);
+        const QString strRoot = lineText("TextTitle").section(' ', 0, 0);
+        const int16_t intSign = strRoot.endsWith('#') ? 1 : strRoot.endsWith('b') ? 2 : 0;
+        const auto intLetter = static_cast<int16_t>(QString("CDEFGAB").indexOf(strRoot[0]));
+        const QImage expected = renderScale(
+            window->CurrentInstrument(), lineText("TextScale").toStdString(), intLetter, intSign);
+        EXPECT_EQ(pictureDifference(shownPicture(), expected), "") << strSummary.toStdString();
+    }
+
+    // Empty when the images show the same pixels (alpha aside), else a reason to print.
+    static std::string pictureDifference(const QImage& actual, const QImage& expected) {
+        const bool boolSame = actual.convertToFormat(QImage::Format_RGB32) ==
+                              expected.convertToFormat(QImage::Format_RGB32);
+        return boolSame ? std::string() : "the pictures differ";
     }
 
     static constexpr const char* kModalWatcherName = "WindowFixtureModalWatcher";
-    static constexpr int kModalWaitMs = 5000;
 
     QTemporaryDir programDir;
     std::unique_ptr<FormGamutrix> window;
