@@ -4,11 +4,9 @@
 #include "FretBoard.h"
 #include "PianoKeyboard.h"
 #include "PictureBox.h"
-#include "QtPictureSurface.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QDeadlineTimer>
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
@@ -17,7 +15,6 @@
 #include <QTest>
 #include <QTimer>
 #include <csignal>
-#include <functional>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 
@@ -28,20 +25,17 @@ class DiskFullScope {
   public:
     DiskFullScope() : handlerBefore(std::signal(SIGXFSZ, SIG_IGN)) {
         getrlimit(RLIMIT_FSIZE, &limitBefore);
-        rlimit limitFull = limitBefore;
-        limitFull.rlim_cur = 0;
-        boolActive = setrlimit(RLIMIT_FSIZE, &limitFull) == 0;
+        const rlimit limitFull{0, limitBefore.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &limitFull);
     }
     ~DiskFullScope() {
         setrlimit(RLIMIT_FSIZE, &limitBefore);
         std::signal(SIGXFSZ, handlerBefore);
     }
-    bool active() const { return boolActive; }
 
   private:
     rlimit limitBefore{};
     void (*handlerBefore)(int);
-    bool boolActive = false;
 };
 
 // A main window started in a program directory of its own, so tests can run in parallel and
@@ -51,7 +45,7 @@ class WindowFixture : public ::testing::Test {
     void TearDown() override {
         window.reset();
         // A watcher still waiting means the test expected a dialog that never came.
-        for (QTimer* watcher : qApp->findChildren<QTimer*>(kModalWatcherName)) {
+        for (QTimer* watcher : qApp->findChildren<QTimer*>("WindowFixtureModalWatcher")) {
             ADD_FAILURE() << "a modal window that a test waited for was never shown";
             delete watcher;
         }
@@ -112,7 +106,7 @@ class WindowFixture : public ::testing::Test {
     // dialog fail the test (in TearDown) instead of hanging a later one.
     static void whenModalShown(std::function<void(QWidget*)> onModal) {
         auto* timer = new QTimer(qApp);
-        timer->setObjectName(kModalWatcherName);
+        timer->setObjectName("WindowFixtureModalWatcher");
         timer->setInterval(10);
         const QDeadlineTimer deadline(5000);
         QObject::connect(timer, &QTimer::timeout, [timer, deadline, onModal = std::move(onModal)] {
@@ -163,9 +157,9 @@ class WindowFixture : public ::testing::Test {
     QString summary() const {
         QString strBold;
         for (const QPushButton* button : window->findChildren<QPushButton*>()) {
-            if (button->objectName().startsWith("BtnPitch") && button->font().bold()) {
-                strBold += button->text();
-            }
+            const bool boolBoldPitch =
+                button->objectName().startsWith("BtnPitch") && button->font().bold();
+            strBold += boolBoldPitch ? button->text() : QString();
         }
         return lineText("TextTitle") + " [" + lineText("TextScale") + "] bold " + strBold + ";" +
                (child<QAction>("mnuFretboard")->isChecked() ? " fretboard" : "") +
@@ -183,19 +177,20 @@ class WindowFixture : public ::testing::Test {
         const QString strRoot = lineText("TextTitle").section(' ', 0, 0);
         const int16_t intSign = strRoot.endsWith('#') ? 1 : strRoot.endsWith('b') ? 2 : 0;
         const auto intLetter = static_cast<int16_t>(QString("CDEFGAB").indexOf(strRoot[0]));
-        const QImage expected = renderScale(
-            window->CurrentInstrument(), lineText("TextScale").toStdString(), intLetter, intSign);
-        EXPECT_EQ(pictureDifference(shownPicture(), expected), "") << strSummary.toStdString();
+        EXPECT_EQ(pictureDifference(shownPicture(), renderScale(window->CurrentInstrument(),
+                                                                lineText("TextScale").toStdString(),
+                                                                intLetter, intSign)),
+                  "")
+            << strSummary.toStdString();
     }
 
     // Empty when the images show the same pixels (alpha aside), else a reason to print.
     static std::string pictureDifference(const QImage& actual, const QImage& expected) {
-        const bool boolSame = actual.convertToFormat(QImage::Format_RGB32) ==
-                              expected.convertToFormat(QImage::Format_RGB32);
-        return boolSame ? std::string() : "the pictures differ";
+        const auto rgb = [](const QImage& image) {
+            return image.convertToFormat(QImage::Format_RGB32);
+        };
+        return rgb(actual) == rgb(expected) ? "" : "the pictures differ";
     }
-
-    static constexpr const char* kModalWatcherName = "WindowFixtureModalWatcher";
 
     QTemporaryDir programDir;
     std::unique_ptr<FormGamutrix> window;
