@@ -19,10 +19,15 @@ gamutrix_install_packages() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
 }
 
-# gamutrix_build BUILD_DIR [extra cmake arguments...]
-gamutrix_build() {
+# gamutrix_configure BUILD_DIR [extra cmake arguments...]
+gamutrix_configure() {
     local dir="$1"
     shift
     cmake -S "$GAMUTRIX_ROOT" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
-    cmake --build "$dir" --parallel "$(nproc)"
+}
+
+# gamutrix_build BUILD_DIR [extra cmake arguments...]: configures and builds everything.
+gamutrix_build() {
+    gamutrix_configure "$@"
+    cmake --build "$1" --parallel "$(nproc)"
 }
