@@ -5,12 +5,9 @@
 //
 // Usage: bench_memory [-platform NAME]   (default: offscreen)
 
-#include "ClassicFonts.h"
-#include "FormGamutrix.h"
+#include "BenchWindow.h"
 #include "ProcessMemory.h"
-#include "WindowDriver.h"
 
-#include <QApplication>
 #include <algorithm>
 #include <cstdio>
 #include <vector>
@@ -32,16 +29,10 @@ void printResult(const char* strKey, long longKb) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication app(argc, argv);
-    QApplication::setApplicationName("Gamutrix Lite");
-    installClassicFonts();
-    FormGamutrix window(QCoreApplication::applicationDirPath());
-    window.show();
-    WindowDriver driver(window);
-    if (!driver.settle()) {
+    const auto app = makeBenchApplication(argc, argv);
+    BenchWindow bench;
+    WindowDriver& driver = bench.driver;
+    if (!bench.boolDrawn) {
         std::fprintf(stderr, "the window was not drawn\n");
         return 1;
     }

@@ -7,12 +7,9 @@
 // new view drawing the whole picture) until Qt has processed the resulting events and painted
 // the window, the picture included, into its backing store.
 
-#include "ClassicFonts.h"
-#include "FormGamutrix.h"
+#include "BenchWindow.h"
 #include "Median.h"
-#include "WindowDriver.h"
 
-#include <QApplication>
 #include <benchmark/benchmark.h>
 #include <chrono>
 #include <cstdio>
@@ -71,10 +68,8 @@ std::vector<std::pair<int, std::pair<int, int>>> rowChanges(WindowDriver& driver
 // Argument: instrument, 1 fretboard or 2 keyboard. Cycles through the entries of the three
 // catalogues by selecting rows of the scale list; only the row changes are timed.
 void BM_WindowChangeScale(benchmark::State& state) {
-    FormGamutrix window(QCoreApplication::applicationDirPath());
-    window.show();
-    WindowDriver driver(window);
-    driver.settle();
+    BenchWindow bench;
+    WindowDriver& driver = bench.driver;
     driver.chooseInstrument(static_cast<int>(state.range(0)));
     driver.settle();
     const auto collTargets = rowChanges(driver);
@@ -112,10 +107,8 @@ BENCHMARK(BM_WindowChangeScale)
 // Argument: instrument. Clicks the root buttons through the 17 roots (a letter, then "#" or "b"
 // where the root has one) with C Ionian current; every click is one timed change.
 void BM_WindowChangeRoot(benchmark::State& state) {
-    FormGamutrix window(QCoreApplication::applicationDirPath());
-    window.show();
-    WindowDriver driver(window);
-    driver.settle();
+    BenchWindow bench;
+    WindowDriver& driver = bench.driver;
     driver.chooseInstrument(static_cast<int>(state.range(0)));
     driver.settle();
     std::vector<std::pair<bool, int16_t>> collClicks; // (accidental button?, index)
@@ -152,10 +145,8 @@ BENCHMARK(BM_WindowChangeRoot)
 
 // 17 roots x every entry of the three catalogues x both instruments, through the window.
 void BM_WindowSweep(benchmark::State& state) {
-    FormGamutrix window(QCoreApplication::applicationDirPath());
-    window.show();
-    WindowDriver driver(window);
-    driver.settle();
+    BenchWindow bench;
+    WindowDriver& driver = bench.driver;
     WindowDriver::SweepResult result;
     for (auto _ : state) {
         result = driver.sweep();
@@ -197,12 +188,7 @@ class ResultLinesReporter : public benchmark::ConsoleReporter {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication app(argc, argv);
-    QApplication::setApplicationName("Gamutrix Lite");
-    installClassicFonts();
+    const auto app = makeBenchApplication(argc, argv);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
         return 1;
