@@ -5,7 +5,8 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName("Gamutrix Lite");
+    QCoreApplication::setOrganizationName("Gamutrix");
+    QCoreApplication::setApplicationName("Gamutrix Lite");
     installClassicFonts();
     FormGamutrix window(QCoreApplication::applicationDirPath());
     window.show();

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QStandardPaths>
 #include <gtest/gtest.h>
 
 // GUI tests run on the offscreen platform unless the caller chose another one.
@@ -7,6 +8,10 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication app(argc, argv);
+    QCoreApplication::setOrganizationName("Gamutrix");
+    QCoreApplication::setApplicationName("Gamutrix Lite");
+    // Preferences written by a test go to a private test location, never the user's own.
+    QStandardPaths::setTestModeEnabled(true);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
