@@ -6,6 +6,7 @@
 #include "TuningPresets.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QMenu>
 #include <QSettings>
 #include <map>
@@ -25,6 +26,10 @@ TuningMenu::TuningMenu(FormGamutrix& window, QMenu& mnuDisplay) : QObject(&windo
     mnuTuning->setObjectName("mnuTuning");
     mnuTuning->menuAction()->setObjectName("mnuTuningMenu");
     mnuTuning->setAccessibleName(tr("Tuning presets"));
+    // One preset at most is marked (drawn as option marks), and none when the strings are the
+    // user's own.
+    auto* groupPresets = new QActionGroup(mnuTuning);
+    groupPresets->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
     const std::vector<TuningPreset>& presets = getTuningPresets();
     for (std::size_t i = 0; i < presets.size(); ++i) {
         if (i > 0 && presets[i].strInstrument != presets[i - 1].strInstrument) {
@@ -38,6 +43,7 @@ TuningMenu::TuningMenu(FormGamutrix& window, QMenu& mnuDisplay) : QObject(&windo
         QAction* action = mnuTuning->addAction(QString::fromStdString(strCaption));
         action->setObjectName("mnuTuning" + QString::fromStdString(presets[i].strId));
         action->setCheckable(true);
+        groupPresets->addAction(action);
         connect(action, &QAction::triggered, this,
                 [this, i] { mnuTuningPreset_Click(static_cast<int>(i)); });
         mnuTuningPresets.push_back(action);

@@ -185,13 +185,14 @@ TEST_F(TuningMenuTest, RememberedSetupComesBackAtTheNextStartAndOffForgetsIt) {
     start();
     choose("mnuRememberSetup");
     EXPECT_TRUE(child<QAction>("mnuRememberSetup")->isChecked());
-    choose("mnuTuningViolin");
+    // The dialog's OK stores every string in octave 3, so the preset comes after it.
     setUpFretboard(
         [](QWidget* modal) {
             QTest::mouseClick(modal->findChild<QWidget*>("CheckLeftHand"), Qt::LeftButton, {},
                               {4, 8});
         },
         "BtnOK");
+    choose("mnuTuningViolin");
     ASSERT_TRUE(Globals::LeftHand());
     restart();
     EXPECT_TRUE(child<QAction>("mnuRememberSetup")->isChecked());
@@ -223,7 +224,8 @@ TEST_F(TuningMenuTest, WithoutRememberingTheNextStartIsOnTheDefaults) {
     EXPECT_FALSE(QFile::exists(preferencesFile())) << "nothing written";
 }
 
-// A preferences file that is damaged or was edited by hand into nonsense starts on the defaults.
+// A preferences file that is damaged or was edited by hand into nonsense starts on the defaults,
+// and is replaced when the setup is remembered again.
 TEST_F(TuningMenuTest, AnUnreadablePreferencesFileStartsOnTheDefaults) {
     const QByteArray kFiles[]{
         "[InstrumentSetup]\nremember=true\nstrings=9\ntuning=E5 B4 G4 D4 A3 E3 B2 E2 A1\n"
@@ -243,6 +245,11 @@ TEST_F(TuningMenuTest, AnUnreadablePreferencesFileStartsOnTheDefaults) {
         EXPECT_EQ(strings(), "E5 B4 G4 D4 A3 E3") << bytes.toStdString();
         EXPECT_FALSE(Globals::LeftHand());
         expectShows(kOnFretboard);
+        // Remembering works again from here on.
+        child<QAction>("mnuRememberSetup")->setChecked(true);
+        choose("mnuTuningBassFourString");
+        restart();
+        EXPECT_EQ(strings(), "G3 D3 A2 E2") << bytes.toStdString();
         window.reset();
     }
 }
