@@ -16,8 +16,8 @@ SimpleNote noteOf(const std::string& strText) {
 
 bool matchesCurrent(const TuningPreset& preset) {
     const int16_t intStrings = Globals::NumberOfStrings();
-    if (intStrings < 1 || intStrings > Globals::kMaxStrings ||
-        static_cast<std::size_t>(intStrings) != preset.strStrings.size()) {
+    // Compared first, so that no string outside the tuning table is read.
+    if (intStrings < 1 || static_cast<std::size_t>(intStrings) != preset.strStrings.size()) {
         return false;
     }
     for (int i = 1; i <= intStrings; ++i) {
