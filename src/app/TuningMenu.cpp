@@ -60,7 +60,6 @@ TuningMenu::TuningMenu(FormGamutrix& window, QMenu& mnuDisplay) : QObject(&windo
     if (auto* mnuFretboardSetup = window.findChild<QAction*>("mnuFretboardSetup")) {
         connect(mnuFretboardSetup, &QAction::triggered, this, &TuningMenu::instrumentChanged);
     }
-    refreshMarks();
 }
 
 void TuningMenu::restoreInstrumentSetup() {
