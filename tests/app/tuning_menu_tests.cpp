@@ -73,35 +73,20 @@ TEST_F(TuningMenuTest, TheSubmenuEndsTheDisplayMenuGroupedByInstrument) {
     }
     EXPECT_EQ(items, (QStringList{"Fretboard", "Keyboard", "-", "Fretboard Setup", "Keyboard Setup",
                                   "-", "Tuning", "Remember the instrument setup"}));
+    // Grouped by instrument: each preset as the first letter of its caption, "-" a separator.
+    QString strGroups;
     QStringList presets;
     for (const QAction* action : child<QMenu>("mnuTuning")->actions()) {
-        presets << (action->isSeparator() ? "-" : action->text());
+        strGroups += action->isSeparator() ? '-' : action->text()[0];
+        presets << action->text();
     }
-    EXPECT_EQ(presets, (QStringList{"Guitar: Standard (E A D G B E)",
-                                    "Guitar: Drop D (D A D G B E)",
-                                    "Guitar: D Standard (D G C F A D)",
-                                    "Guitar: DADGAD (D A D G A D)",
-                                    "Guitar: Open G (D G D G B D)",
-                                    "Guitar: Open D (D A D F# A D)",
-                                    "Guitar: Open E (E B E G# B E)",
-                                    "Guitar: Half Step Down (Eb Ab Db Gb Bb Eb)",
-                                    "Guitar: 7-String (B E A D G B E)",
-                                    "Guitar: Baritone (B E A D F# B)",
-                                    "-",
-                                    "Bass: 4-String (E A D G)",
-                                    "Bass: 5-String (B E A D G)",
-                                    "Bass: 6-String (B E A D G C)",
-                                    "-",
-                                    "Ukulele: Standard (G C E A)",
-                                    "Ukulele: Baritone (D G B E)",
-                                    "-",
-                                    "Mandolin (G D A E)",
-                                    "-",
-                                    "Violin (G D A E)",
-                                    "-",
-                                    "Viola (C G D A)",
-                                    "-",
-                                    "Cello (C G D A)"}));
+    EXPECT_EQ(strGroups, "GGGGGGGGGG-BBB-UU-M-V-V-C");
+    // The instrument before the name where it has several tunings.
+    for (const char* strCaption :
+         {"Guitar: Half Step Down (Eb Ab Db Gb Bb Eb)", "Bass: 6-String (B E A D G C)",
+          "Ukulele: Standard (G C E A)", "Mandolin (G D A E)", "Cello (C G D A)"}) {
+        EXPECT_TRUE(presets.contains(strCaption)) << strCaption;
+    }
     // The defaults are the standard guitar; nothing is remembered unless asked.
     EXPECT_EQ(marked(), QStringList{"GuitarStandard"});
     EXPECT_FALSE(child<QAction>("mnuRememberSetup")->isChecked());
