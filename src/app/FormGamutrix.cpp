@@ -6,6 +6,7 @@
 #include "Globals.h"
 #include "PianoKeyboard.h"
 #include "PictureBox.h"
+#include "TuningMenu.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -177,6 +178,7 @@ void FormGamutrix::createMenus() {
             QKeySequence(Qt::CTRL | Qt::Key_F2), &FormGamutrix::mnuFretboardSetup_Click);
     addItem(mnuDisplay, "mnuKeyboardSetup", tr("Keyboard Setup"),
             QKeySequence(Qt::CTRL | Qt::Key_F3), &FormGamutrix::mnuKeyboardSetup_Click);
+    tuningMenu = new TuningMenu(*this, *mnuDisplay);
 
     QMenu* mnuHelp = menuBar()->addMenu(tr("Help"));
     mnuHelp->setObjectName("mnuHelp");
@@ -194,6 +196,7 @@ void FormGamutrix::Form_Load() {
     intCurrentInstrument = 1;
     intMode = 0;
     readConfig();
+    tuningMenu->restoreInstrumentSetup();
     ChangedPitch();
     ChangedInstrument();
     RedrawUI();

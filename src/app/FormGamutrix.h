@@ -34,6 +34,7 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QRadioButton;
+class TuningMenu;
 
 class FormGamutrix : public QMainWindow {
     Q_OBJECT
@@ -160,4 +161,5 @@ class FormGamutrix : public QMainWindow {
     // Menu items.
     QAction* mnuFretboard = nullptr;
     QAction* mnuKeyboard = nullptr;
+    TuningMenu* tuningMenu = nullptr;
 };
