@@ -1,6 +1,5 @@
 #include "ExportCommand.h"
 
-#include "ClassicFonts.h"
 #include "CommandLineOptions.h"
 #include "OptionReaders.h"
 #include "PictureExporter.h"
@@ -53,7 +52,6 @@ int runExportCommand(const QCommandLineParser& parser, QTextStream& out, QString
         return kFailed;
     }
 
-    installClassicFontSubstitutions();
     PictureContent content;
     content.scale = resolved->chosen.scale;
     content.intInstrument = resolved->instrument.intInstrument;
