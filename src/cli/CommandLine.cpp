@@ -108,6 +108,10 @@ std::optional<int> CommandLine::run(int argc, char** argv) {
     // Fonts and painting need Qt Gui, but no screen: the offscreen platform serves this process.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     const QGuiApplication app(intAppArgc, argv);
+    // With the platform loaded no plugin is needed: BMP and PNG are built into Qt Gui, SVG and
+    // PDF are linked. Otherwise writing a PNG would load every image plugin (and its library)
+    // to ask whether it writes PNG, a large part of this short run.
+    QCoreApplication::setLibraryPaths({});
     QString strError;
     const int intStatus = command->run(parser, out, strError);
     out.flush();
