@@ -12,7 +12,7 @@ struct OptionRow {
 };
 
 // The options in the order --help lists them.
-constexpr std::array<OptionRow, 17> kOptionRows{{
+constexpr std::array<OptionRow, 18> kOptionRows{{
     {CommandLineOptions::kExport, "file",
      "Draw the picture into <file> without opening a window; the type follows the extension: "
      ".bmp, .png, .svg or .pdf."},
@@ -45,11 +45,8 @@ constexpr std::array<OptionRow, 17> kOptionRows{{
     {CommandLineOptions::kShowIntervals, nullptr, "Keyboard with interval codes."},
     {CommandLineOptions::kScaleFactor, "1..4",
      "Draw the picture 1 to 4 times as large (default 1; a PDF keeps its page size)."},
+    {CommandLineOptions::kVerbose, nullptr, "Say on standard output what was written."},
 }};
-
-// Options of every command; not part of the rows above only because they describe the run.
-constexpr OptionRow kVerboseRow{CommandLineOptions::kVerbose, nullptr,
-                                "Say on standard output what was written."};
 
 QCommandLineOption optionOf(const OptionRow& row) {
     const QString strDescription =
@@ -70,7 +67,6 @@ QList<QCommandLineOption> all() {
     for (const OptionRow& row : kOptionRows) {
         collOptions.append(optionOf(row));
     }
-    collOptions.append(optionOf(kVerboseRow));
     return collOptions;
 }
 
@@ -90,8 +86,8 @@ bool isForCommandLine(const QStringList& collArguments) {
             continue;
         }
         const QString strName = strArgument.mid(2).section('=', 0, 0);
-        for (const QCommandLineOption& option : all()) {
-            if (option.names().contains(strName)) {
+        for (const OptionRow& row : kOptionRows) {
+            if (strName == QLatin1String(row.strName)) {
                 return true;
             }
         }

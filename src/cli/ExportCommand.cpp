@@ -13,28 +13,15 @@ namespace CLO = CommandLineOptions;
 
 namespace {
 
+constexpr int kFailed = 2;
 constexpr int kMaxScaleFactor = 4;
 
-bool isExportableType(const QString& strPath) {
-    const QString strSuffix = QFileInfo(strPath).suffix().toLower();
+bool isPictureType(const QString& strSuffix) {
     return strSuffix == "bmp" || strSuffix == "png" || strSuffix == "svg" || strSuffix == "pdf";
 }
 
-} // namespace
-
-int runExportCommand(const QCommandLineParser& parser, QTextStream& out, QString& strError) {
-    constexpr int kFailed = 2;
-    const QString strPath = parser.value(CLO::kExport);
-    if (strPath.isEmpty()) {
-        strError = QStringLiteral("--export needs a file name");
-        return kFailed;
-    }
-    if (!isExportableType(strPath)) {
-        strError = QStringLiteral("cannot export to \"%1\": the name must end in .bmp, .png, .svg "
-                                  "or .pdf")
-                       .arg(strPath);
-        return kFailed;
-    }
+int exportPictureFile(const QCommandLineParser& parser, const QString& strPath, QTextStream& out,
+                      QString& strError) {
     int intScaleFactor = 1;
     if (parser.isSet(CLO::kScaleFactor)) {
         const QString strFactor = parser.value(CLO::kScaleFactor);
@@ -59,9 +46,8 @@ int runExportCommand(const QCommandLineParser& parser, QTextStream& out, QString
     content.strIntervals = resolved->chosen.strIntervals;
     // A relative name is taken from the current directory, as a shell user expects.
     const QString strAbsolutePath = QFileInfo(strPath).absoluteFilePath();
-    QString strReason;
-    if (!exportPicture(content, strAbsolutePath, intScaleFactor, strReason)) {
-        strError = QStringLiteral("cannot write \"%1\": %2").arg(strAbsolutePath, strReason);
+    // The exporter's one-line reason names the file.
+    if (!exportPicture(content, strAbsolutePath, intScaleFactor, strError)) {
         return kFailed;
     }
     if (parser.isSet(CLO::kVerbose)) {
@@ -69,4 +55,22 @@ int runExportCommand(const QCommandLineParser& parser, QTextStream& out, QString
             << " (" << QString::fromStdString(content.strIntervals) << ")\n";
     }
     return 0;
+}
+
+} // namespace
+
+int runExportCommand(const QCommandLineParser& parser, QTextStream& out, QString& strError) {
+    const QString strPath = parser.value(CLO::kExport);
+    if (strPath.isEmpty()) {
+        strError = QStringLiteral("--export needs a file name");
+        return kFailed;
+    }
+    const QString strSuffix = QFileInfo(strPath).suffix().toLower();
+    if (isPictureType(strSuffix)) {
+        return exportPictureFile(parser, strPath, out, strError);
+    }
+    strError =
+        QStringLiteral("cannot export to \"%1\": the name must end in .bmp, .png, .svg or .pdf")
+            .arg(strPath);
+    return kFailed;
 }
