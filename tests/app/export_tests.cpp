@@ -15,6 +15,7 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
+#include <QProcess>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -160,12 +161,27 @@ TEST_F(ExportMenuTest, BmpExportIsTheBitmapOfCtrlS) {
 
 TEST_F(ExportMenuTest, PrintDialogPrintsThePageOrNothing) {
     start();
-    whenModalShown([](QWidget* modal) {
-        ASSERT_NE(qobject_cast<QPrintDialog*>(modal), nullptr);
-        qobject_cast<QDialog*>(modal)->reject();
-    });
-    pressKey(Qt::Key_P, Qt::ControlModifier);
-    EXPECT_TRUE(files().isEmpty());
+    for (const bool boolPrint : {false, true}) {
+        whenModalShown([this, boolPrint](QWidget* modal) {
+            auto* dialog = qobject_cast<QPrintDialog*>(modal);
+            ASSERT_NE(dialog, nullptr);
+            if (!boolPrint) {
+                dialog->reject();
+                return;
+            }
+            // Without a print server the dialog offers printing to a PDF file.
+            auto* fileName = dialog->findChild<QLineEdit*>("filename");
+            ASSERT_NE(fileName, nullptr);
+            fileName->setText(path("printed.pdf"));
+            dialog->accept();
+        });
+        pressKey(Qt::Key_P, Qt::ControlModifier);
+        EXPECT_EQ(files(), boolPrint ? QStringList{"printed.pdf"} : QStringList{});
+    }
+    QProcess pdfText;
+    pdfText.start("pdftotext", {path("printed.pdf"), "-"});
+    ASSERT_TRUE(pdfText.waitForFinished(30000));
+    EXPECT_TRUE(pdfText.readAllStandardOutput().startsWith("C Ionian\n1,2,3,4,5,6,7\n"));
 }
 
 TEST_F(ExportMenuTest, PrintPreviewShowsOnePage) {
