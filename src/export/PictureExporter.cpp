@@ -63,8 +63,9 @@ std::optional<QByteArray> renderSvg(const PictureContent& content, int intScaleF
     generator.setResolution(96);
     generator.setSize(QSize(kPictureWidth, kPictureHeight) * intScaleFactor);
     generator.setViewBox(QRect(0, 0, kPictureWidth, kPictureHeight));
-    generator.setTitle(QString::fromStdString(content.strTitle));
-    generator.setDescription(QString::fromStdString(content.strIntervals));
+    // The generator writes both as they are, but they are XML text.
+    generator.setTitle(QString::fromStdString(content.strTitle).toHtmlEscaped());
+    generator.setDescription(QString::fromStdString(content.strIntervals).toHtmlEscaped());
     QPainter painter;
     if (!painter.begin(&generator)) {
         return std::nullopt;
