@@ -78,10 +78,19 @@ std::optional<int> CommandLine::run(int argc, char** argv) {
     QCoreApplication::setApplicationName(QStringLiteral("Gamutrix Lite"));
     QCoreApplication::setApplicationVersion(QStringLiteral("1.3a1"));
     QTextStream out(stdout);
-    if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"))) {
+    if (parser.isSet(QStringLiteral("help"))) {
         const QCoreApplication app(intAppArgc, argv);
         out << parser.helpText();
         return 0;
+    }
+    if (parser.isSet(QStringLiteral("help-all"))) {
+        // Qt lists its own options (those of the window system too) only through process(),
+        // which prints them and exits; no display is needed for that.
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        const QGuiApplication app(intAppArgc, argv);
+        QCommandLineParser parserHelp;
+        addOptions(parserHelp);
+        parserHelp.process(QStringList{collArguments.constFirst(), QStringLiteral("--help-all")});
     }
     if (parser.isSet(QStringLiteral("version"))) {
         out << QCoreApplication::applicationName() << ' ' << QCoreApplication::applicationVersion()

@@ -76,8 +76,7 @@ bool isForCommandLine(const QStringList& collArguments) {
         if (strArgument == "--") {
             break;
         }
-        for (const char* strHelpOrVersion :
-             {"-h", "-?", "--help", "--help-all", "-v", "--version"}) {
+        for (const char* strHelpOrVersion : {"-h", "--help", "--help-all", "-v", "--version"}) {
             if (strArgument == QLatin1String(strHelpOrVersion)) {
                 return true;
             }

@@ -145,6 +145,13 @@ TEST(CommandLineInfo, HelpAndVersion) {
             EXPECT_TRUE(run.out.contains(strOption)) << strOption;
         }
     }
+    // The full help adds Qt's own options, which the window accepts.
+    const ProcessResult runAll = runProgram({"--help-all"}, dir.path());
+    EXPECT_EQ(runAll.intExitCode, 0);
+    EXPECT_TRUE(runAll.out.contains("--export"));
+    EXPECT_TRUE(runAll.out.contains("platform"));
+    EXPECT_TRUE(runAll.err.isEmpty()) << runAll.err.constData();
+
     const ProcessResult run = runProgram({"--version"}, dir.path());
     EXPECT_EQ(run.intExitCode, 0);
     EXPECT_EQ(run.out, QByteArray("Gamutrix Lite 1.3a1\n"));
