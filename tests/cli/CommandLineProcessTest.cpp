@@ -4,7 +4,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QPainter>
 #include <QProcess>
+#include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -394,6 +396,36 @@ TEST(CommandLineRender, MarkersWhereWorkedOutByHand) {
                 << "region from (" << region.x1 << ", " << region.y1 << ")";
         }
     }
+}
+
+// The same state as the "Eb Dorian without labels" render, as SVG drawn back and as a PDF page.
+TEST(CommandLineRender, VectorFilesShowTheSameState) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QStringList collState{
+        "--root", "Eb", "--scale", "Dorian", "--no-fret-numbers", "--no-tuning", "--no-intervals"};
+    ASSERT_EQ(runProgram(QStringList{"--export", "sheet.svg"} + collState, dir.path()).intExitCode,
+              0);
+    QSvgRenderer renderer(dir.filePath("sheet.svg"));
+    ASSERT_TRUE(renderer.isValid());
+    QImage image(577, 225, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    renderer.render(&painter);
+    painter.end();
+    // Eb on the D string, fret 1; F on the low E string, fret 1; B open is not in the scale.
+    EXPECT_EQ(image.pixel(1303 / 15, 1688 / 15 - 7), kRoot);
+    EXPECT_EQ(image.pixel(1303 / 15, 2388 / 15 - 7), kMember);
+    EXPECT_EQ(image.pixel(753 / 15, 988 / 15 - 7), kWhite);
+
+    ASSERT_EQ(runProgram(QStringList{"--export", "sheet.pdf"} + collState, dir.path()).intExitCode,
+              0);
+    QProcess pdftotext;
+    pdftotext.start("pdftotext", {dir.filePath("sheet.pdf"), "-"});
+    ASSERT_TRUE(pdftotext.waitForFinished(30000));
+    const QByteArray text = pdftotext.readAllStandardOutput();
+    EXPECT_TRUE(text.contains("Eb Dorian")) << text.constData();
+    EXPECT_TRUE(text.contains("1,2,b3,4,5,6,b7")) << text.constData();
 }
 
 TEST(CommandLineRender, StandardTuningGivesTheDefaultPicture) {
