@@ -154,20 +154,6 @@ TEST(ChooseScale, TitleIntervalsAndSpelling) {
     }
 }
 
-TEST(ChooseScale, FlatRootIsSpelledFlat) {
-    std::string strError;
-    const std::optional<ChosenScale> chosen =
-        chooseScale({"Db", std::nullopt, "Dorian", std::nullopt, std::nullopt}, strError);
-    ASSERT_TRUE(chosen.has_value());
-    EXPECT_EQ(chosen->noteRoot->getNoteName(), "Db");
-    // Db Dorian: Db Eb Fb(=E) Gb Ab Bb Cb(=B).
-    std::string strNotes;
-    for (const SimpleNote& note : chosen->scale->getAllNotes(1)) {
-        strNotes += note.getNoteName() + " ";
-    }
-    EXPECT_EQ(strNotes, "Db Eb E Gb Ab Bb B ");
-}
-
 TEST(ChooseScale, MistakesGiveOneLineReasons) {
     const struct {
         const char* strLabel;
