@@ -26,9 +26,13 @@ class ExportMenuTest : public WindowFixture {
     void SetUp() override {
         // The exporter installs the font substitutions; the window must draw with them too.
         installClassicFontSubstitutions();
+        // Preferences of their own, so that tests running side by side cannot share a folder.
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
         QSettings().remove("export");
         ASSERT_TRUE(QDir().mkpath(picturesFolder()));
     }
+
+    QTemporaryDir settingsDir;
 
     static QString picturesFolder() {
         return QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
