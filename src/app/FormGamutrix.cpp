@@ -2,11 +2,10 @@
 
 #include "BuiltInCatalogue.h"
 #include "DialogGeometry.h"
-#include "FretBoard.h"
 #include "Globals.h"
-#include "PianoKeyboard.h"
 #include "PictureBox.h"
 #include "TuningMenu.h"
+#include "ScalePicture.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -134,6 +133,7 @@ void FormGamutrix::createMenus() {
     mnuFile->setObjectName("mnuFile");
     addItem(mnuFile, "MnuSaveBitmap", tr("Save As Bitmap"), QKeySequence(Qt::CTRL | Qt::Key_S),
             &FormGamutrix::MnuSaveBitmap_Click);
+    addExportItems(mnuFile);
     addSeparator(mnuFile, "mnuSepFile1");
     addItem(mnuFile, "mnuExit", tr("Exit"), QKeySequence(Qt::CTRL | Qt::Key_X),
             &FormGamutrix::mnuExit_Click);
@@ -254,20 +254,7 @@ void FormGamutrix::RedrawScale() {
     TextTitle->setCursorPosition(0);
     TextScale->setText(strScaleData);
     TextScale->setCursorPosition(0);
-    PictureSurface& surface = PicScaleInstrument->surface();
-    if (intCurrentInstrument == 1) {
-        viewFretBoard = std::make_unique<FretBoard>();
-        viewFretBoard->setFretBoardPicBox(surface);
-        viewFretBoard->resetFretBoard();
-        viewFretBoard->setScaleData(scaleCurrent);
-        viewFretBoard->drawScaleData();
-    } else {
-        viewPianoKeyboard = std::make_unique<PianoKeyboard>();
-        viewPianoKeyboard->setPianoPicBox(surface);
-        viewPianoKeyboard->resetPianoKeyboard();
-        viewPianoKeyboard->setScaleData(scaleCurrent);
-        viewPianoKeyboard->drawScaleData();
-    }
+    drawScalePicture(PicScaleInstrument->surface(), scaleCurrent, intCurrentInstrument);
     PicScaleInstrument->update();
 }
 

@@ -23,10 +23,10 @@
 #include <array>
 #include <memory>
 
-class FretBoard;
-class PianoKeyboard;
 class PictureBox;
 class QAction;
+class QMenu;
+struct PictureContent;
 class QButtonGroup;
 class QCheckBox;
 class QFrame;
@@ -115,6 +115,13 @@ class FormGamutrix : public QMainWindow {
     void MnuSaveBitmap_Click();
     void mnuExit_Click();
 
+    // Export and printing (FormGamutrixExport.cpp).
+    void addExportItems(QMenu* mnuFile);
+    PictureContent currentPictureContent() const;
+    void mnuExportPicture_Click();
+    void mnuPrint_Click();
+    void mnuPrintPreview_Click();
+
     // State.
     QString strProgramDir;
     int16_t intMode = 0;
@@ -127,8 +134,6 @@ class FormGamutrix : public QMainWindow {
     QString strScaleName;
     QString strScaleData;
     std::unique_ptr<ScaleSet> scaleSetCurrent = std::make_unique<ScaleSet>();
-    std::unique_ptr<FretBoard> viewFretBoard;
-    std::unique_ptr<PianoKeyboard> viewPianoKeyboard;
     int intOuterHeightTwips = 0;
     bool boolConfigWritten = false;
 
