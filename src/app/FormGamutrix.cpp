@@ -4,8 +4,8 @@
 #include "DialogGeometry.h"
 #include "Globals.h"
 #include "PictureBox.h"
-#include "TuningMenu.h"
 #include "ScalePicture.h"
+#include "TuningMenu.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -254,16 +254,17 @@ void FormGamutrix::RedrawScale() {
     TextTitle->setCursorPosition(0);
     TextScale->setText(strScaleData);
     TextScale->setCursorPosition(0);
-    drawScalePicture(PicScaleInstrument->surface(), scaleCurrent, intCurrentInstrument);
+    viewsCurrent =
+        drawScalePicture(PicScaleInstrument->surface(), scaleCurrent, intCurrentInstrument);
     PicScaleInstrument->update();
 }
 
 const FretBoard* FormGamutrix::currentFretBoard() const {
-    return intCurrentInstrument == 1 ? viewFretBoard.get() : nullptr;
+    return viewsCurrent.viewFretBoard.get();
 }
 
 const PianoKeyboard* FormGamutrix::currentPianoKeyboard() const {
-    return intCurrentInstrument == 2 ? viewPianoKeyboard.get() : nullptr;
+    return viewsCurrent.viewPianoKeyboard.get();
 }
 
 void FormGamutrix::RedrawUI() {

@@ -14,6 +14,7 @@
 // change, so a selection set from code runs the same chain as a click.
 
 #include "Intervals.h"
+#include "ScalePicture.h"
 #include "ScaleSet.h"
 #include "SimpleNote.h"
 #include "StandardScale.h"
@@ -134,6 +135,7 @@ class FormGamutrix : public QMainWindow {
     QString strScaleName;
     QString strScaleData;
     std::unique_ptr<ScaleSet> scaleSetCurrent = std::make_unique<ScaleSet>();
+    ScalePictureViews viewsCurrent;
     int intOuterHeightTwips = 0;
     bool boolConfigWritten = false;
 
