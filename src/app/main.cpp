@@ -1,14 +1,25 @@
+#include "AtomicFile.h"
 #include "ClassicFonts.h"
 #include "FormGamutrix.h"
+#include "SessionEndSignals.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv) {
+    // A file-size limit must make a write fail, not end the program with the session's settings.
+    ignoreFileSizeLimitSignal();
     QApplication app(argc, argv);
     QCoreApplication::setOrganizationName("Gamutrix");
     QCoreApplication::setApplicationName("Gamutrix Lite");
     installClassicFonts();
     FormGamutrix window(QCoreApplication::applicationDirPath());
+    // Logout, kill or Ctrl+C end the program as closing its window does: the configuration is
+    // written once and the exit code is 0, also while a dialog is open.
+    SessionEndSignals sessionEnd;
+    QObject::connect(&sessionEnd, &SessionEndSignals::received, &window, [&window] {
+        window.close();
+        QCoreApplication::exit(0);
+    });
     window.show();
     return QApplication::exec();
 }
