@@ -99,12 +99,13 @@ bool EndToEndFixture::startWithRetries(const QStringList& wrapper,
             ADD_FAILURE() << "not started: " << program.errorString().toStdString();
             return false;
         }
+        // QProcess notices the program's end only while it waits for it, hence the waits below.
         const QDeadlineTimer deadline(kStepTimeoutMs);
         while (program.state() == QProcess::Running && !deadline.hasExpired()) {
             if (ready()) {
                 return true;
             }
-            QThread::msleep(kPollMs);
+            program.waitForFinished(kPollMs);
         }
         if (program.state() == QProcess::Running) {
             ADD_FAILURE() << "the program did not get ready: "
@@ -169,7 +170,7 @@ QString EndToEndFixture::focusWindow(const QString& strTitlePattern) {
                           << program.exitCode();
             return {};
         }
-        QThread::msleep(kPollMs);
+        program.waitForFinished(kPollMs);
     }
     return tool("xdotool", {"search", "--sync", "--onlyvisible", "--name", strTitlePattern,
                             "windowfocus", "--sync", "getwindowfocus"});
