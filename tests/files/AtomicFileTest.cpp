@@ -215,22 +215,4 @@ TEST_F(AtomicFile, FileSizeLimitFailsTheWriteInsteadOfEndingTheProcess) {
     EXPECT_EQ(entries(), QStringList{"file"});
 }
 
-// A writer that gives up half-way leaves the old file and no temporary one.
-TEST_F(AtomicFile, FailingWriterKeepsTheOldFile) {
-    createFile("file", "old");
-    for (const qint64 intBytes : {qint64{10}, qint64{1 << 20}}) {
-        QString strError;
-        EXPECT_FALSE(writeFileAtomically(
-            path("file"),
-            [intBytes](QIODevice& device) {
-                device.write(QByteArray(intBytes, 'x'));
-                return false;
-            },
-            &strError));
-        EXPECT_FALSE(strError.isEmpty());
-        EXPECT_EQ(readFile("file"), "old") << intBytes;
-        EXPECT_EQ(entries(), QStringList{"file"}) << intBytes;
-    }
-}
-
 } // namespace
