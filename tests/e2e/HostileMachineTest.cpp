@@ -200,7 +200,9 @@ TEST_F(HostileMachine, MarkupInTheDirectoryNameIsShownAsText) {
     }
     std::cerr << "message widths: markup " << widths[0] << ", plain " << widths[1] << "\n";
     EXPECT_GT(widths[1], 0);
-    EXPECT_NEAR(widths[0], widths[1], 30);
+    // Here shown as text the markup's box is some 16 pixels wider than the other (its angle
+    // brackets are wider than parentheses); shown as rich text it is some 50 pixels narrower.
+    EXPECT_GT(widths[0], widths[1] - 18);
 }
 
 // The signals that end a session without a session manager end the program as a closed window
