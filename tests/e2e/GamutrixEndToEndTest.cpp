@@ -1,87 +1,15 @@
 // The installed program as a user meets it: started on its own under a virtual X server, driven
 // only by real key presses, and judged by the files it leaves in its directory and its exit code.
 
+#include "EndToEndFixture.h"
+
 #include <QDir>
-#include <QFile>
 #include <QImage>
-#include <QProcess>
-#include <QStandardPaths>
-#include <QTemporaryDir>
 #include <algorithm>
-#include <gtest/gtest.h>
 
 namespace {
 
-// Upper bound for every single step; the whole run normally takes a second or two.
-constexpr int kStepTimeoutMs = 60000;
-
-class GamutrixEndToEnd : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        for (const char* strTool : {"Xvfb", "xdotool", "import"}) {
-            if (QStandardPaths::findExecutable(strTool).isEmpty()) {
-                GTEST_SKIP() << strTool << " is not installed (scripts/packages.txt)";
-            }
-        }
-        // The virtual X server picks a free display itself and tells its number on stdout. The
-        // program and the tools inherit the environment.
-        xserver.start("Xvfb", {"-displayfd", "1", "-screen", "0", "1024x768x24"});
-        ASSERT_TRUE(xserver.waitForReadyRead(kStepTimeoutMs)) << "no virtual X server started";
-        qputenv("DISPLAY", ":" + xserver.readLine().trimmed());
-        qputenv("QT_QPA_PLATFORM", "xcb");
-        // Preferences in a home of the test's own: the user's are never read or touched.
-        qputenv("HOME", preferencesHome.path().toLocal8Bit());
-        qputenv("XDG_CONFIG_HOME", preferencesHome.filePath(".config").toLocal8Bit());
-        // The program alone in a directory of its own, as after an installation.
-        ASSERT_TRUE(QFile::copy(GAMUTRIX_BINARY, strProgram));
-    }
-
-    // The program, should it still run after a failure, ends with its QProcess.
-    void TearDown() override {
-        xserver.terminate();
-        xserver.waitForFinished(kStepTimeoutMs);
-    }
-
-    // Runs a helper tool to its end and returns its output; a failure or a hang fails the test.
-    static QString tool(const QString& strTool, const QStringList& args) {
-        QProcess process;
-        process.start(strTool, args);
-        EXPECT_TRUE(process.waitForFinished(kStepTimeoutMs) && process.exitCode() == 0)
-            << strTool.toStdString() << " " << args.join(' ').toStdString() << ": "
-            << process.readAllStandardError().toStdString();
-        return QString(process.readAllStandardOutput()).trimmed();
-    }
-
-    // Waits for a shown window whose title matches the pattern, gives it the keyboard focus (there
-    // is no window manager to do it) and returns its id, empty when there is none.
-    static QString focusWindow(const QString& strTitlePattern) {
-        return tool("xdotool", {"search", "--sync", "--onlyvisible", "--name", strTitlePattern,
-                                "windowfocus", "--sync", "getwindowfocus"});
-    }
-
-    // Starts the installed program and returns the id of its main window.
-    QString startProgram() {
-        program.start(strProgram, {});
-        EXPECT_TRUE(program.waitForStarted(kStepTimeoutMs)) << program.errorString().toStdString();
-        return focusWindow("^Gamutrix Lite");
-    }
-
-    // Key names as xdotool spells them, separated by blanks.
-    static void pressKeys(const QString& strKeys) {
-        tool("xdotool", QStringList{"key", "--delay", "50"} + strKeys.split(' '));
-    }
-
-    QByteArray readFile(const QString& strName) const {
-        QFile file(programDir.filePath(strName));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-
-    QTemporaryDir preferencesHome;
-    QTemporaryDir programDir;
-    QString strProgram = programDir.filePath("gamutrix");
-    QProcess xserver;
-    QProcess program;
-};
+using GamutrixEndToEnd = EndToEndFixture;
 
 TEST_F(GamutrixEndToEnd, KeyboardPictureSavedAndSettingsKeptAfterExit) {
     program.setWorkingDirectory(QDir::tempPath());
@@ -97,7 +25,7 @@ TEST_F(GamutrixEndToEnd, KeyboardPictureSavedAndSettingsKeptAfterExit) {
     EXPECT_EQ(program.exitCode(), 0) << program.readAllStandardError().toStdString();
     EXPECT_EQ(readFile("gamutrix.cfg"), QByteArray("instrument = 2\r\nmode = 0\r\n"));
 
-    const QImage picture(programDir.filePath("piano-c_ionian.bmp"), "BMP");
+    const QImage picture(filePath("piano-c_ionian.bmp"), "BMP");
     ASSERT_EQ(picture.size(), QSize(577, 225)) << "piano-c_ionian.bmp missing or of a wrong size";
     // White key k spans 300 twips from x = 878 + 300 k, its middle on pixel column 69 + 20 k; a
     // note's disc sits 1575 twips below the keys' top at 788, on pixel row 158. C major on C3: a
@@ -108,15 +36,14 @@ TEST_F(GamutrixEndToEnd, KeyboardPictureSavedAndSettingsKeptAfterExit) {
     }
     EXPECT_EQ(picture.pixel(0, 0), white);
     // Nothing else was left in the program's directory.
-    EXPECT_EQ(QDir(programDir.path()).entryList(QDir::Files | QDir::Hidden),
+    EXPECT_EQ(QDir(strProgramDir).entryList(QDir::Files | QDir::Hidden),
               (QStringList{"gamutrix", "gamutrix.cfg", "piano-c_ionian.bmp"}));
 }
 
 // The two pictures of the README, taken from the real program driven only by keys. They go to
 // GAMUTRIX_SCREENSHOT_DIR when it is set (scripts/screenshots), to a temporary folder otherwise.
 TEST_F(GamutrixEndToEnd, ScreenshotsOfAScaleAndAChord) {
-    const QString strShotDir =
-        qEnvironmentVariable("GAMUTRIX_SCREENSHOT_DIR", programDir.filePath("shots"));
+    const QString strShotDir = qEnvironmentVariable("GAMUTRIX_SCREENSHOT_DIR", filePath("shots"));
     ASSERT_TRUE(QDir().mkpath(strShotDir));
     // Starts the program, gives it the keys and takes a picture of its window before Exit.
     const auto shoot = [&](const QString& strKeys, const QString& strName) {
@@ -177,7 +104,7 @@ class RememberedSetupEndToEnd : public GamutrixEndToEnd {
         pressKeys("ctrl+x");
         EXPECT_TRUE(program.waitForFinished(kStepTimeoutMs)) << "the program did not end on Exit";
         EXPECT_EQ(program.exitCode(), 0) << program.readAllStandardError().toStdString();
-        const QString strPicture = programDir.filePath("guitar-c_ionian.bmp");
+        const QString strPicture = filePath("guitar-c_ionian.bmp");
         const QImage picture(strPicture, "BMP");
         QFile::remove(strPicture);
         EXPECT_EQ(picture.size(), QSize(577, 225)) << "guitar-c_ionian.bmp missing";
