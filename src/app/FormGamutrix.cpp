@@ -182,6 +182,7 @@ void FormGamutrix::createMenus() {
     mnuHelp->setObjectName("mnuHelp");
     addItem(mnuHelp, "mnuAbout", tr("About Gamutrix Lite..."), QKeySequence(),
             &FormGamutrix::mnuAbout_Click);
+    createToolsMenu();
 }
 
 void FormGamutrix::Form_Load() {

@@ -23,7 +23,11 @@
 #include <array>
 #include <memory>
 
+class ChordScaleIndex;
+class FormIdentifyNotes;
+class FormScaleChords;
 class FretBoard;
+struct ChordChoice;
 class PianoKeyboard;
 class PictureBox;
 class QAction;
@@ -70,6 +74,11 @@ class FormGamutrix : public QMainWindow {
     void readConfig();
     void writeConfig();
 
+    // Tools: a chord or a catalogue scale (root index into kRoots) shown through the controls a
+    // user would click for it.
+    void showChordAsBuilt(int intRoot, const ChordChoice& choice);
+    void showCatalogueScale(int intRoot, int intCatalogue, int intCategory, int intEntry);
+
   protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -109,6 +118,14 @@ class FormGamutrix : public QMainWindow {
     void MnuSaveBitmap_Click();
     void mnuExit_Click();
 
+    // Tools menu.
+    void createToolsMenu();
+    void mnuIdentifyNotes_Click();
+    void mnuScaleChords_Click();
+    const ChordScaleIndex& chordScaleIndex();
+    void placeBeside(QWidget* window) const;
+    void clickRootButtons(int intRoot);
+
     // State.
     QString strProgramDir;
     int16_t intMode = 0;
@@ -125,6 +142,9 @@ class FormGamutrix : public QMainWindow {
     std::unique_ptr<PianoKeyboard> viewPianoKeyboard;
     int intOuterHeightTwips = 0;
     bool boolConfigWritten = false;
+    std::shared_ptr<ChordScaleIndex> indexChordsScales; // built at the first use of a tool
+    FormIdentifyNotes* formIdentify = nullptr;          // owned as a child window
+    FormScaleChords* formScaleChords = nullptr;
 
     // Controls.
     QLineEdit* TextTitle = nullptr;

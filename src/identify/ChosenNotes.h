@@ -1,0 +1,42 @@
+#pragma once
+
+#include "NoteNames.h"
+
+#include <string>
+#include <vector>
+
+// A note picked on the instrument picture: the place clicked and the note sounding there.
+struct PickedNote {
+    int intInstrument = 1; // 1 fretboard, 2 piano keyboard
+    int intString = 0;     // fretboard string 1..7; 0 on the keyboard
+    int intFret = 0;       // fretboard fret 0..12; on the keyboard the key's number (see intPitch)
+    int intPitch = 0;      // octave * 12 + pitch class: what orders the notes from low to high
+
+    bool samePlace(const PickedNote& other) const {
+        return intInstrument == other.intInstrument && intString == other.intString &&
+               intFret == other.intFret;
+    }
+};
+
+// The notes picked on the picture, in the order picked. A second click on a place takes its note
+// off again; two places may sound the same note.
+class ChosenNotes {
+  public:
+    void toggle(const PickedNote& note);
+    void clear() { collNotes.clear(); }
+    bool empty() const { return collNotes.empty(); }
+    const std::vector<PickedNote>& notes() const { return collNotes; }
+
+    // Keeps only the notes that lie on the given instrument.
+    void keepInstrument(int intInstrument);
+
+    PitchMask mask() const;
+    // Pitch class of the lowest note, -1 when there is none.
+    int bass() const;
+    // Names of the pitch classes from the lowest note up, each once, black keys flat: the text a
+    // user would type for them ("E G C").
+    std::string text() const;
+
+  private:
+    std::vector<PickedNote> collNotes;
+};
