@@ -267,6 +267,7 @@ void FormGamutrix::RedrawScale() {
         viewPianoKeyboard->drawScaleData();
     }
     PicScaleInstrument->update();
+    followPickedNotes();
 }
 
 const FretBoard* FormGamutrix::currentFretBoard() const {

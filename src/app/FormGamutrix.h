@@ -130,6 +130,10 @@ class FormGamutrix : public QMainWindow {
     const ChordScaleIndex& chordScaleIndex();
     void placeBeside(QWidget* window) const;
     void clickRootButtons(int intRoot);
+    void PicScaleInstrument_Click(int xTwips, int yTwips);
+    // After every redraw: the picked notes follow the instrument as drawn.
+    void followPickedNotes();
+    void showPickedNotes();
 
     // State.
     QString strProgramDir;

@@ -6,6 +6,10 @@
 #include "FormGamutrix.h"
 #include "FormIdentifyNotes.h"
 #include "FormScaleChords.h"
+#include "FretBoard.h"
+#include "Globals.h"
+#include "PianoKeyboard.h"
+#include "PictureBox.h"
 #include "ScaleChords.h"
 
 #include <QAction>
@@ -14,6 +18,8 @@
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QScreen>
+#include <array>
+#include <optional>
 
 void FormGamutrix::createToolsMenu() {
     auto* mnuTools = new QMenu(tr("Tools"), this);
@@ -65,6 +71,12 @@ void FormGamutrix::mnuIdentifyNotes_Click() {
                 &FormGamutrix::showChordAsBuilt);
         connect(formIdentify, &FormIdentifyNotes::scaleChosen, this,
                 &FormGamutrix::showCatalogueScale);
+        connect(formIdentify, &FormIdentifyNotes::pickedNotesChanged, this,
+                &FormGamutrix::showPickedNotes);
+        connect(formIdentify, &FormIdentifyNotes::visibilityChanged, this,
+                &FormGamutrix::showPickedNotes);
+        connect(PicScaleInstrument, &PictureBox::pictureClicked, this,
+                &FormGamutrix::PicScaleInstrument_Click);
         placeBeside(formIdentify);
     }
     formIdentify->show();
@@ -134,4 +146,81 @@ void FormGamutrix::showCatalogueScale(int intRoot, int intCatalogue, int intCate
     loadCatalogue(static_cast<int16_t>(intCatalogue));
     ListScaleCategory->setCurrentRow(intCategory - 1);
     ListScale->setCurrentRow(intEntry);
+}
+
+namespace {
+
+// Chosen notes: a red disc over the note's place, drawn over the picture, never into it.
+constexpr RgbColor kPickedOutline{128, 0, 0};
+constexpr RgbColor kPickedFill{230, 40, 40};
+
+// Octave * 12 + pitch class of each open string, by string number 1..7.
+std::array<int, 8> openStringPitches() {
+    std::array<int, 8> openPitches{};
+    for (int intString = 1; intString <= Globals::NumberOfStrings(); ++intString) {
+        const std::shared_ptr<SimpleNote> noteOpen = Globals::Tuning(intString);
+        openPitches[static_cast<std::size_t>(intString)] =
+            noteOpen->Octave() * 12 + noteOpen->Pitch();
+    }
+    return openPitches;
+}
+
+} // namespace
+
+void FormGamutrix::PicScaleInstrument_Click(int xTwips, int yTwips) {
+    if (formIdentify == nullptr || !formIdentify->isVisible()) {
+        return;
+    }
+    std::optional<PickedNote> picked;
+    if (const FretBoard* board = currentFretBoard()) {
+        if (const std::optional<FretPosition> pos = board->positionAt(xTwips, yTwips)) {
+            picked = PickedNote{1, pos->intString, pos->intFret,
+                                openStringPitches()[static_cast<std::size_t>(pos->intString)] +
+                                    pos->intFret};
+        }
+    } else if (const PianoKeyboard* keyboard = currentPianoKeyboard()) {
+        if (const std::optional<SimpleNote> key = keyboard->keyAt(xTwips, yTwips)) {
+            const int intPitch = key->Octave() * 12 + key->Pitch();
+            picked = PickedNote{2, 0, intPitch, intPitch};
+        }
+    }
+    if (picked) {
+        ChosenNotes notes = formIdentify->pickedNotes();
+        notes.toggle(*picked);
+        formIdentify->setPickedNotes(notes);
+    }
+}
+
+void FormGamutrix::followPickedNotes() {
+    if (formIdentify == nullptr) {
+        return;
+    }
+    // The places stay; the notes follow a new tuning, and go with their instrument or string.
+    ChosenNotes notes = formIdentify->pickedNotes();
+    notes.retune(intCurrentInstrument, Globals::NumberOfStrings(), openStringPitches());
+    formIdentify->setPickedNotes(notes);
+    showPickedNotes();
+}
+
+void FormGamutrix::showPickedNotes() {
+    std::vector<OverlayMarker> collMarkers;
+    if (formIdentify != nullptr && formIdentify->isVisible()) {
+        for (const PickedNote& note : formIdentify->pickedNotes().notes()) {
+            if (const FretBoard* board = currentFretBoard();
+                board != nullptr && note.intInstrument == 1) {
+                const PicturePoint centre = board->markerCentre({note.intString, note.intFret});
+                collMarkers.push_back(
+                    {centre.x, centre.y, FretBoard::kMarkerRadius, kPickedOutline, kPickedFill});
+            } else if (const PianoKeyboard* keyboard = currentPianoKeyboard();
+                       keyboard != nullptr && note.intInstrument == 2) {
+                SimpleNote noteKey;
+                noteKey.setPitch(static_cast<int16_t>(note.intPitch % 12));
+                noteKey.setOctave(static_cast<int16_t>(note.intPitch / 12));
+                const PicturePoint centre = keyboard->markerCentre(noteKey);
+                collMarkers.push_back({centre.x, centre.y, keyboard->markerRadius(noteKey),
+                                       kPickedOutline, kPickedFill});
+            }
+        }
+    }
+    PicScaleInstrument->setOverlay(std::move(collMarkers));
 }

@@ -91,19 +91,23 @@ FormIdentifyNotes::FormIdentifyNotes(const ChordScaleIndex& index, QWidget* pare
     connect(TreeScales, &QTreeWidget::itemActivated, this, chooseScale);
 }
 
-void FormIdentifyNotes::toggleNote(const PickedNote& note) {
-    notesPicked.toggle(note);
+void FormIdentifyNotes::setPickedNotes(const ChosenNotes& notes) {
+    if (notes == notesPicked) {
+        return;
+    }
+    notesPicked = notes;
     showPickedNotes();
     emit pickedNotesChanged();
 }
 
-void FormIdentifyNotes::keepInstrument(int intInstrument) {
-    const std::size_t intBefore = notesPicked.notes().size();
-    notesPicked.keepInstrument(intInstrument);
-    if (notesPicked.notes().size() != intBefore) {
-        showPickedNotes();
-        emit pickedNotesChanged();
-    }
+void FormIdentifyNotes::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    emit visibilityChanged();
+}
+
+void FormIdentifyNotes::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    emit visibilityChanged();
 }
 
 void FormIdentifyNotes::showPickedNotes() {

@@ -19,17 +19,20 @@ class FormIdentifyNotes : public QWidget {
   public:
     FormIdentifyNotes(const ChordScaleIndex& index, QWidget* parent = nullptr);
 
-    // A note picked on the picture (a second pick of its place takes it off); typed names give
-    // way to the picked notes.
-    void toggleNote(const PickedNote& note);
-    // Drops picked notes that no longer lie on the instrument shown.
-    void keepInstrument(int intInstrument);
+    // The notes picked on the picture; typed names give way to them.
+    void setPickedNotes(const ChosenNotes& notes);
     const ChosenNotes& pickedNotes() const { return notesPicked; }
 
   signals:
     void chordChosen(int intRoot, const ChordChoice& choice);
     void scaleChosen(int intRoot, int intCatalogue, int intCategory, int intEntry);
     void pickedNotesChanged();
+    // Shown or hidden: picked notes are marked on the picture only while the window is open.
+    void visibilityChanged();
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
   private:
     void TextNotes_Edited();

@@ -20,10 +20,16 @@ void ChosenNotes::toggle(const PickedNote& note) {
     }
 }
 
-void ChosenNotes::keepInstrument(int intInstrument) {
-    std::erase_if(collNotes, [intInstrument](const PickedNote& n) {
-        return n.intInstrument != intInstrument;
+void ChosenNotes::retune(int intInstrument, int intStrings, const std::array<int, 8>& openPitches) {
+    std::erase_if(collNotes, [intInstrument, intStrings](const PickedNote& n) {
+        return n.intInstrument != intInstrument ||
+               (n.intInstrument == 1 && (n.intString < 1 || n.intString > intStrings));
     });
+    for (PickedNote& note : collNotes) {
+        if (note.intInstrument == 1) {
+            note.intPitch = openPitches[static_cast<std::size_t>(note.intString)] + note.intFret;
+        }
+    }
 }
 
 PitchMask ChosenNotes::mask() const {

@@ -2,6 +2,7 @@
 
 #include "NoteNames.h"
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,7 @@ struct PickedNote {
     int intFret = 0;       // fretboard fret 0..12; on the keyboard the key's number (see intPitch)
     int intPitch = 0;      // octave * 12 + pitch class: what orders the notes from low to high
 
+    friend bool operator==(const PickedNote&, const PickedNote&) = default;
     bool samePlace(const PickedNote& other) const {
         return intInstrument == other.intInstrument && intString == other.intString &&
                intFret == other.intFret;
@@ -27,8 +29,12 @@ class ChosenNotes {
     bool empty() const { return collNotes.empty(); }
     const std::vector<PickedNote>& notes() const { return collNotes; }
 
-    // Keeps only the notes that lie on the given instrument.
-    void keepInstrument(int intInstrument);
+    // Follows the instrument as it is now drawn: notes picked on another instrument, or on a
+    // string the board no longer has, are dropped; a fretboard note sounds the open string of
+    // its string (octave * 12 + pitch class, by string 1..7) plus its fret.
+    void retune(int intInstrument, int intStrings, const std::array<int, 8>& openPitches);
+
+    friend bool operator==(const ChosenNotes&, const ChosenNotes&) = default;
 
     PitchMask mask() const;
     // Pitch class of the lowest note, -1 when there is none.

@@ -1,6 +1,7 @@
 // The Tools menu: the Identify Notes window and the Chords of the Scale window, driven as a user
 // would, and rows chosen in them compared with the same chord or scale clicked in the main window.
 
+#include "Globals.h"
 #include "WindowFixture.h"
 
 #include <QAbstractButton>
@@ -268,6 +269,99 @@ TEST_F(ToolsWindow, UnbuildableChordsShowADash) {
     rectCell.setWidth(tree->header()->sectionSize(1));
     QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, rectCell.center());
     EXPECT_EQ(seen(), strBefore);
+}
+
+struct PictureClick {
+    const char* strCase;
+    int intInstrument; // 1 fretboard, 2 keyboard
+    bool boolLeftHand;
+    int x, y; // twips of the picture: a marker centre of the drawn board or keyboard
+    const char* strNote;
+};
+
+class PictureClickTest : public ToolsWindow, public ::testing::WithParamInterface<PictureClick> {
+  protected:
+    void TearDown() override {
+        Globals::setDefaultSettings();
+        ToolsWindow::TearDown();
+    }
+};
+
+// A click on a place toggles its note; the note is marked over the picture, which itself stays
+// as the views draw it. Standard tuning from the top line: E B G D A E.
+TEST_P(PictureClickTest, TogglesTheNoteOfThePlace) {
+    const PictureClick& row = GetParam();
+    if (row.intInstrument == 2) {
+        perform("F3");
+    }
+    Globals::setLeftHand(row.boolLeftHand);
+    window->RedrawScale();
+    QWidget* tool = openTool(Qt::Key_I);
+    const QPoint pointPixels(row.x / 15, row.y / 15);
+    QTest::mouseClick(&window->pictureBox(), Qt::LeftButton, {}, pointPixels);
+    EXPECT_EQ(toolChild<QLineEdit>(tool, "TextNotes")->text(), row.strNote);
+    ASSERT_EQ(window->Picture().overlay().size(), 1U);
+    EXPECT_EQ(window->Picture().overlay()[0].x, row.x);
+    EXPECT_EQ(window->Picture().overlay()[0].y, row.y);
+    EXPECT_EQ(
+        pictureDifference(shownPicture(), renderScale(row.intInstrument, "1,2,3,4,5,6,7", 0, 0)),
+        "");
+    QTest::mouseClick(&window->pictureBox(), Qt::LeftButton, {}, pointPixels);
+    EXPECT_EQ(toolChild<QLineEdit>(tool, "TextNotes")->text(), "");
+    EXPECT_TRUE(window->Picture().overlay().empty());
+}
+
+// clang-format off
+const std::vector<PictureClick> kPictureClicks{
+    // Marker centres: x 753 + 550 x fret (open strings beyond the nut), y 758 + 350 x (string - 1).
+    {"TopStringOpen", 1, false, 753, 758, "E"},
+    {"SecondStringFirstFret", 1, false, 1303, 1108, "C"},
+    {"FourthStringFifthFret", 1, false, 3503, 1808, "G"},
+    {"LowStringTwelfthFret", 1, false, 7353, 2508, "E"},
+    // Left-handed, the board mirrored: the open strings at 7903 on the right.
+    {"LeftHandTopStringOpen", 1, true, 7903, 758, "E"},
+    {"LeftHandFourthStringFifthFret", 1, true, 5153, 1808, "G"},
+    {"LeftHandSecondStringFirstFret", 1, true, 7353, 1108, "C"},
+    // Keyboard discs: C3, C#3 (named flat, as the keyboard has no spelling), Bb4.
+    {"KeyC3", 2, false, 1328, 2363, "C"},
+    {"KeyCSharp3", 2, false, 1478, 1688, "Db"},
+    {"KeyBFlat4", 2, false, 5078, 1688, "Bb"},
+};
+// clang-format on
+
+INSTANTIATE_TEST_SUITE_P(Tools, PictureClickTest, ::testing::ValuesIn(kPictureClicks),
+                         [](const auto& info) { return std::string(info.param.strCase); });
+
+// F on the low string under D A C: the bass is the lowest clicked note, whatever the order.
+TEST_F(ToolsWindow, ClickedChordIsNamedFromItsBass) {
+    QWidget* tool = openTool(Qt::Key_I);
+    const auto clickPlace = [this](int intString, int intFret) {
+        QTest::mouseClick(&window->pictureBox(), Qt::LeftButton, {},
+                          QPoint((753 + 550 * intFret) / 15, (758 + 350 * (intString - 1)) / 15));
+    };
+    clickPlace(4, 0); // D
+    clickPlace(3, 2); // A
+    clickPlace(2, 1); // C
+    clickPlace(6, 1); // F, the lowest
+    EXPECT_EQ(toolChild<QLineEdit>(tool, "TextNotes")->text(), "F D A C");
+    EXPECT_EQ(chordRows(tool), (std::vector<std::string>{"F 6", "D m7"}));
+    EXPECT_EQ(window->Picture().overlay().size(), 4U);
+    // Clicks count only while the window is open; closing it takes the marks away.
+    tool->close();
+    EXPECT_TRUE(window->Picture().overlay().empty());
+    clickPlace(1, 0);
+    openTool(Qt::Key_I);
+    EXPECT_EQ(toolChild<QLineEdit>(tool, "TextNotes")->text(), "F D A C");
+    EXPECT_EQ(window->Picture().overlay().size(), 4U);
+    // Typing replaces the clicked notes; the keyboard has none of the board's places.
+    typeNotes(tool, "C E G");
+    EXPECT_TRUE(window->Picture().overlay().empty());
+    clickPlace(1, 0);
+    EXPECT_EQ(toolChild<QLineEdit>(tool, "TextNotes")->text(), "E");
+    perform("F3");
+    EXPECT_EQ(toolChild<QLineEdit>(tool, "TextNotes")->text(), "");
+    EXPECT_TRUE(chordRows(tool).empty());
+    EXPECT_TRUE(window->Picture().overlay().empty());
 }
 
 } // namespace

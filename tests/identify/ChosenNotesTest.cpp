@@ -34,13 +34,32 @@ TEST(ChosenNotes, TogglesPlacesAndNamesThemFromTheBass) {
     // Black keys read flat, as the keyboard names them; notes of another instrument go.
     notes.toggle(key(12 * 4 + 10)); // Bb4
     EXPECT_EQ(notes.text(), "E G C Bb");
-    notes.keepInstrument(2);
+    notes.retune(2, 6, {});
     EXPECT_EQ(notes.text(), "Bb");
     EXPECT_EQ(notes.bass(), 10);
     notes.toggle(key(12 * 4 + 10));
     EXPECT_TRUE(notes.empty());
     EXPECT_EQ(notes.bass(), -1);
     EXPECT_EQ(notes.text(), "");
+}
+
+// A new tuning moves the picked places' notes; a board with fewer strings drops the notes on the
+// strings it lost; the keyboard drops them all.
+TEST(ChosenNotes, FollowsTheBoardAsDrawn) {
+    ChosenNotes notes;
+    notes.toggle(fret(6, 3, 28)); // G2 on the low E string
+    notes.toggle(fret(1, 1, 52)); // F4 on the high E string
+    EXPECT_EQ(notes.text(), "G F");
+    // Drop D: string 6 tuned down to D2 (26), so fret 3 is F2; the F4 stays.
+    notes.retune(1, 6, {0, 52, 47, 43, 38, 33, 26, 0});
+    EXPECT_EQ(notes.text(), "F");
+    EXPECT_EQ(notes.notes().size(), 2U);
+    EXPECT_EQ(notes.bass(), 5);
+    // Five strings: string 6 is gone.
+    notes.retune(1, 5, {0, 52, 47, 43, 38, 33, 26, 0});
+    EXPECT_EQ(notes.notes().size(), 1U);
+    notes.retune(2, 6, {});
+    EXPECT_TRUE(notes.empty());
 }
 
 } // namespace
