@@ -29,6 +29,7 @@ FormScaleChords::FormScaleChords(QWidget* parent) : QWidget(parent, Qt::Window) 
     LabelTitle->setObjectName("LabelScaleTitle");
     LabelTitle->setAccessibleName(tr("Scale"));
     LabelTitle->setWordWrap(true);
+    LabelTitle->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     layout->addWidget(LabelTitle);
     TreeChords = new QTreeWidget;
     TreeChords->setObjectName("TreeChords");
