@@ -90,6 +90,11 @@ void FormGamutrix::mnuScaleChords_Click() {
         connect(formScaleChords, &FormScaleChords::chordChosen, this,
                 &FormGamutrix::showChordAsBuilt);
         placeBeside(formScaleChords);
+        // Not on top of an open Identify Notes window, which sits at the same place.
+        if (formIdentify != nullptr && formIdentify->isVisible()) {
+            formScaleChords->move(formScaleChords->pos() +
+                                  QPoint(0, formIdentify->frameGeometry().height() / 2));
+        }
     }
     const QString strTitle = QString::fromStdString(noteRoot->getNoteName()) + " " + strScaleName;
     formScaleChords->setChords(strTitle.trimmed(), chordsOfScale(*scaleCurrent, chordScaleIndex()));
