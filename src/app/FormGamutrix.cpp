@@ -184,6 +184,7 @@ void FormGamutrix::createMenus() {
     mnuHelp->setObjectName("mnuHelp");
     addItem(mnuHelp, "mnuAbout", tr("About Gamutrix Lite..."), QKeySequence(),
             &FormGamutrix::mnuAbout_Click);
+    createToolsMenu();
 }
 
 void FormGamutrix::Form_Load() {
@@ -257,6 +258,7 @@ void FormGamutrix::RedrawScale() {
     viewsCurrent =
         drawScalePicture(PicScaleInstrument->surface(), scaleCurrent, intCurrentInstrument);
     PicScaleInstrument->update();
+    followPickedNotes();
 }
 
 const FretBoard* FormGamutrix::currentFretBoard() const {

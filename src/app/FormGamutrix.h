@@ -24,6 +24,12 @@
 #include <array>
 #include <memory>
 
+class ChordScaleIndex;
+class FormIdentifyNotes;
+class FormScaleChords;
+class FretBoard;
+struct ChordChoice;
+class PianoKeyboard;
 class PictureBox;
 class QAction;
 class QMenu;
@@ -77,6 +83,11 @@ class FormGamutrix : public QMainWindow {
     void readConfig();
     void writeConfig();
 
+    // Tools: a chord or a catalogue scale (root index into kRoots) shown through the controls a
+    // user would click for it.
+    void showChordAsBuilt(int intRoot, const ChordChoice& choice);
+    void showCatalogueScale(int intRoot, int intCatalogue, int intCategory, int intEntry);
+
   protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -122,6 +133,17 @@ class FormGamutrix : public QMainWindow {
     void mnuExportPicture_Click();
     void mnuPrint_Click();
     void mnuPrintPreview_Click();
+    // Tools menu.
+    void createToolsMenu();
+    void mnuIdentifyNotes_Click();
+    void mnuScaleChords_Click();
+    const ChordScaleIndex& chordScaleIndex();
+    void placeBeside(QWidget* window) const;
+    void clickRootButtons(int intRoot);
+    void PicScaleInstrument_Click(int xTwips, int yTwips);
+    // After every redraw: the picked notes follow the instrument as drawn.
+    void followPickedNotes();
+    void showPickedNotes();
 
     // State.
     QString strProgramDir;
@@ -138,6 +160,9 @@ class FormGamutrix : public QMainWindow {
     ScalePictureViews viewsCurrent;
     int intOuterHeightTwips = 0;
     bool boolConfigWritten = false;
+    std::shared_ptr<ChordScaleIndex> indexChordsScales; // built at the first use of a tool
+    FormIdentifyNotes* formIdentify = nullptr;          // owned as a child window
+    FormScaleChords* formScaleChords = nullptr;
 
     // Controls.
     QLineEdit* TextTitle = nullptr;
