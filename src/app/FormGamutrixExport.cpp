@@ -85,19 +85,13 @@ void FormGamutrix::mnuExportPicture_Click() {
     dialog.setNameFilters(collFilters);
     dialog.setDefaultSuffix(kFormats[0].strExtension);
     dialog.selectFile(withExtension(strProposed, kFormats[0].strExtension));
-    // Choosing another type renames the proposal to match it.
+    // The dialog renames the proposal when another type is chosen; a name typed without an
+    // extension gets the chosen type's.
     connect(&dialog, &QFileDialog::filterSelected, &dialog,
             [&dialog, &collFilters](const QString& strFilter) {
                 const auto intIndex = static_cast<std::size_t>(collFilters.indexOf(strFilter));
-                if (intIndex >= kFormats.size()) {
-                    return;
-                }
-                dialog.setDefaultSuffix(kFormats[intIndex].strExtension);
-                const QStringList collTyped = dialog.selectedFiles();
-                const QString strName =
-                    collTyped.isEmpty() ? QString() : QFileInfo(collTyped.first()).fileName();
-                if (!strName.isEmpty()) {
-                    dialog.selectFile(withExtension(strName, kFormats[intIndex].strExtension));
+                if (intIndex < kFormats.size()) {
+                    dialog.setDefaultSuffix(kFormats[intIndex].strExtension);
                 }
             });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
