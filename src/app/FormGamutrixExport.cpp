@@ -42,6 +42,14 @@ QString exportFolder() {
     return strPictures.isEmpty() ? QDir::homePath() : strPictures;
 }
 
+// One line of plain text: a file name may hold characters that rich text would swallow.
+void warnFailure(QWidget* parent, const char* strName, const QString& strError) {
+    QMessageBox box(QMessageBox::Warning, "GamutrixLite", strError, QMessageBox::Ok, parent);
+    box.setObjectName(strName);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
 QString withExtension(const QString& strFileName, const char* strExtension) {
     return QFileInfo(strFileName).completeBaseName() + "." + strExtension;
 }
@@ -118,10 +126,7 @@ void FormGamutrix::mnuExportPicture_Click() {
 
     QString strError;
     if (!exportPicture(currentPictureContent(), strPath, intScaleFactor, strError)) {
-        QMessageBox box(QMessageBox::Warning, "GamutrixLite", strError, QMessageBox::Ok, this);
-        box.setObjectName("MsgExportFailed");
-        box.setTextFormat(Qt::PlainText);
-        box.exec();
+        warnFailure(this, "MsgExportFailed", strError);
     }
 }
 
@@ -136,10 +141,7 @@ void FormGamutrix::mnuPrint_Click() {
     }
     QString strError;
     if (!printPicture(content, printer, strError)) {
-        QMessageBox box(QMessageBox::Warning, "GamutrixLite", strError, QMessageBox::Ok, this);
-        box.setObjectName("MsgPrintFailed");
-        box.setTextFormat(Qt::PlainText);
-        box.exec();
+        warnFailure(this, "MsgPrintFailed", strError);
     }
 }
 
@@ -159,9 +161,6 @@ void FormGamutrix::mnuPrintPreview_Click() {
             });
     dialog.exec();
     if (!strError.isEmpty()) {
-        QMessageBox box(QMessageBox::Warning, "GamutrixLite", strError, QMessageBox::Ok, this);
-        box.setObjectName("MsgPrintFailed");
-        box.setTextFormat(Qt::PlainText);
-        box.exec();
+        warnFailure(this, "MsgPrintFailed", strError);
     }
 }
