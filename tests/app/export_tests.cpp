@@ -79,6 +79,8 @@ TEST_F(ExportMenuTest, ProposesTheBitmapNameAndRemembersTheFolder) {
         // Choosing SVG renames the proposal.
         QTest::keyClick(dialog->findChild<QComboBox*>("fileTypeCombo"), Qt::Key_Down);
         EXPECT_EQ(proposedName(dialog), "guitar-c_ionian.svg");
+        // A name typed without an extension gets the chosen type's.
+        EXPECT_EQ(dialog->defaultSuffix().toStdString(), "svg");
         dialog->selectFile(path("guitar-c_ionian.svg"));
         static_cast<QDialog*>(dialog)->accept();
     });
