@@ -177,6 +177,7 @@ void FormGamutrix::createMenus() {
             QKeySequence(Qt::CTRL | Qt::Key_F2), &FormGamutrix::mnuFretboardSetup_Click);
     addItem(mnuDisplay, "mnuKeyboardSetup", tr("Keyboard Setup"),
             QKeySequence(Qt::CTRL | Qt::Key_F3), &FormGamutrix::mnuKeyboardSetup_Click);
+    createPlayMenu();
 
     QMenu* mnuHelp = menuBar()->addMenu(tr("Help"));
     mnuHelp->setObjectName("mnuHelp");

@@ -26,6 +26,7 @@
 class FretBoard;
 class PianoKeyboard;
 class PictureBox;
+class PlayController;
 class QAction;
 class QButtonGroup;
 class QCheckBox;
@@ -51,6 +52,7 @@ class FormGamutrix : public QMainWindow {
     const PictureBox& Picture() const { return *PicScaleInstrument; }
     // The interval set that the chord builder last built.
     const Intervals& ChordIntervals() const { return chordIntervals; }
+    PlayController& Player() const { return *playController; }
 
     void ChangedPitch();
     void ChangedInstrument();
@@ -78,6 +80,7 @@ class FormGamutrix : public QMainWindow {
     void createControls();
     void createMenus();
     void createChordFrame();
+    void createPlayMenu();
     void Form_Load();
 
     // Scale mode handlers.
@@ -155,4 +158,5 @@ class FormGamutrix : public QMainWindow {
     // Menu items.
     QAction* mnuFretboard = nullptr;
     QAction* mnuKeyboard = nullptr;
+    PlayController* playController = nullptr;
 };
