@@ -269,6 +269,14 @@ void FormGamutrix::RedrawScale() {
     PicScaleInstrument->update();
 }
 
+const FretBoard* FormGamutrix::currentFretBoard() const {
+    return intCurrentInstrument == 1 ? viewFretBoard.get() : nullptr;
+}
+
+const PianoKeyboard* FormGamutrix::currentPianoKeyboard() const {
+    return intCurrentInstrument == 2 ? viewPianoKeyboard.get() : nullptr;
+}
+
 void FormGamutrix::RedrawUI() {
     int y = 480;
     PicScaleInstrument->move(toPixels(120), toPixels(y));

@@ -50,6 +50,11 @@ class FormGamutrix : public QMainWindow {
     // The outer height in twips that RedrawUI gave the window (title bar, menu and borders in).
     int OuterHeightTwips() const { return intOuterHeightTwips; }
     const PictureBox& Picture() const { return *PicScaleInstrument; }
+    PictureBox& pictureBox() { return *PicScaleInstrument; }
+    // The views of the last redraw; nullptr for the instrument not shown.
+    const FretBoard* currentFretBoard() const;
+    const PianoKeyboard* currentPianoKeyboard() const;
+    std::shared_ptr<const StandardScale> currentScale() const { return scaleCurrent; }
     // The interval set that the chord builder last built.
     const Intervals& ChordIntervals() const { return chordIntervals; }
     PlayController& Player() const { return *playController; }

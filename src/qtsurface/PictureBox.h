@@ -3,11 +3,25 @@
 #include "QtPictureSurface.h"
 
 #include <QWidget>
+#include <vector>
 
+class QMouseEvent;
 class QPaintEvent;
+
+// A marker drawn over the picture on screen only, in twips of the picture.
+struct OverlayMarker {
+    int x = 0;
+    int y = 0;
+    int intRadius = 0;
+    RgbColor longOutline;
+    RgbColor longFill;
+    friend bool operator==(const OverlayMarker&, const OverlayMarker&) = default;
+};
 
 // A fixed-size widget that shows a QtPictureSurface. Draw on surface(), then call update().
 // The surface is rendered at the device-pixel ratio of the screen the widget starts on.
+// Overlay markers (chosen notes, the note sounding) are painted over the image on screen and are
+// never part of surface().image(), so a saved picture shows only what the views drew.
 class PictureBox : public QWidget {
     Q_OBJECT
 
@@ -17,9 +31,18 @@ class PictureBox : public QWidget {
     QtPictureSurface& surface() { return picSurface; }
     const QtPictureSurface& surface() const { return picSurface; }
 
+    void setOverlay(std::vector<OverlayMarker> collMarkers);
+    const std::vector<OverlayMarker>& overlay() const { return collOverlay; }
+
+  signals:
+    // A left-button press on the picture, in twips of the picture.
+    void pictureClicked(int xTwips, int yTwips);
+
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
 
   private:
     QtPictureSurface picSurface;
+    std::vector<OverlayMarker> collOverlay;
 };
