@@ -12,7 +12,7 @@
 void FormGamutrix::createPlayMenu() {
     auto* mnuFile = menuBar()->findChild<QMenu*>("mnuFile");
     PlayController::Context context;
-    context.scale = [this] { return std::shared_ptr<const StandardScale>(scaleCurrent); };
+    context.scale = [this] { return currentScale(); };
     context.instrument = [this] { return static_cast<int>(intCurrentInstrument); };
     context.chordMode = [this] { return intMode == 1; };
     context.defaultMidiPath = [this] {
@@ -20,6 +20,8 @@ void FormGamutrix::createPlayMenu() {
         strName.replace(strName.size() - 4, 4, ".mid");
         return strProgramDir + "/" + strName;
     };
-    playController = new PlayController(*this, std::move(context), *menuBar(), *mnuFile,
-                                        mnuFile->findChild<QAction*>("mnuSepFile1"));
+    context.fretBoard = [this] { return currentFretBoard(); };
+    context.pianoKeyboard = [this] { return currentPianoKeyboard(); };
+    playController = new PlayController(*this, std::move(context), *PicScaleInstrument, *menuBar(),
+                                        *mnuFile, mnuFile->findChild<QAction*>("mnuSepFile1"));
 }

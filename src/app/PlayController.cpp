@@ -1,6 +1,8 @@
 #include "PlayController.h"
 
+#include "MarkerClick.h"
 #include "MidiExport.h"
+#include "PictureBox.h"
 #include "SoundFontLocator.h"
 #include "SoundPreferences.h"
 #include "StandardScale.h"
@@ -23,12 +25,13 @@ const char* const kNoAudio = QT_TRANSLATE_NOOP("PlayController", "No audio outpu
 
 } // namespace
 
-PlayController::PlayController(QWidget& window, Context context, QMenuBar& menuBar, QMenu& mnuFile,
-                               QAction* beforeAction)
-    : QObject(&window), window(window), context(std::move(context)),
+PlayController::PlayController(QWidget& window, Context context, PictureBox& picture,
+                               QMenuBar& menuBar, QMenu& mnuFile, QAction* beforeAction)
+    : QObject(&window), window(window), context(std::move(context)), picture(picture),
       collSoundFontCandidates(standardSoundFontPaths()),
       collAudioDrivers(SoundPlayerOptions().collAudioDrivers) {
     createActions(menuBar, mnuFile, beforeAction);
+    connect(&picture, &PictureBox::pictureClicked, this, &PlayController::Picture_Click);
 }
 
 PlayController::~PlayController() = default;
@@ -138,8 +141,9 @@ void PlayController::showStatus(SoundStatus status) {
     mnuPlayScale->setStatusTip(mnuPlayScale->toolTip());
     mnuStop->setToolTip(boolUsable ? tr("Stop playing") : strWhy);
     mnuStop->setStatusTip(mnuStop->toolTip());
-    if (!boolUsable) {
+    if (!boolUsable && !collSounding.empty()) {
         collSounding.clear();
+        showSounding();
     }
     emit statusChanged(status);
 }
@@ -150,6 +154,7 @@ void PlayController::playNotes(std::vector<ScheduledNote> collNotes) {
     }
     collSchedule = collNotes;
     collSounding.clear();
+    showSounding();
     const SoundChoice choice = SoundPreferences::soundChoice();
     player().play(std::move(collNotes), SoundPreferences::tempo(),
                   programFor(choice, context.instrument()));
@@ -169,6 +174,7 @@ void PlayController::mnuStop_Click() {
         soundPlayer->stop();
     }
     collSounding.clear();
+    showSounding();
 }
 
 void PlayController::mnuTempo_Click() {
@@ -215,5 +221,44 @@ void PlayController::noteChanged(int intIndex, bool boolOn) {
         collSounding.push_back(intIndex);
     } else {
         std::erase(collSounding, intIndex);
+    }
+    showSounding();
+}
+
+void PlayController::showSounding() {
+    // Bright yellow over the marker, so the note sounding stands out from the red ones.
+    constexpr RgbColor kHighlight{255, 204, 0};
+    std::vector<OverlayMarker> collMarkers;
+    for (int intIndex : collSounding) {
+        if (intIndex < 0 || intIndex >= static_cast<int>(collSchedule.size())) {
+            continue;
+        }
+        const std::optional<MarkerClick::Highlight> highlight =
+            MarkerClick::highlightFor(collSchedule[static_cast<std::size_t>(intIndex)].place,
+                                      context.fretBoard(), context.pianoKeyboard());
+        if (highlight) {
+            collMarkers.push_back({highlight->centre.x, highlight->centre.y, highlight->intRadius,
+                                   kBlack, kHighlight});
+        }
+    }
+    if (collMarkers != picture.overlay()) {
+        picture.setOverlay(std::move(collMarkers));
+    }
+}
+
+void PlayController::Picture_Click(int x, int y) {
+    const std::shared_ptr<const StandardScale> scale = context.scale();
+    if (!scale) {
+        return;
+    }
+    const InstrumentSetup setup = instrumentFromGlobals(context.instrument());
+    std::optional<VoicedNote> voiced;
+    if (const FretBoard* board = context.fretBoard()) {
+        voiced = MarkerClick::noteAtFretboardClick(*board, *scale, setup, x, y);
+    } else if (const PianoKeyboard* keyboard = context.pianoKeyboard()) {
+        voiced = MarkerClick::noteAtKeyboardClick(*keyboard, *scale, setup, x, y);
+    }
+    if (voiced) {
+        playNotes({ScheduledNote{voiced->intMidiNote, 0, 2, voiced->place}});
     }
 }

@@ -12,6 +12,9 @@
 #include <functional>
 #include <memory>
 
+class FretBoard;
+class PianoKeyboard;
+class PictureBox;
 class QAction;
 class QActionGroup;
 class QMenu;
@@ -28,11 +31,15 @@ class PlayController : public QObject {
         std::function<int()> instrument; // 1 fretboard, 2 keyboard
         std::function<bool()> chordMode;
         std::function<QString()> defaultMidiPath;
+        // The views of the last redraw; nullptr for the instrument not shown.
+        std::function<const FretBoard*()> fretBoard;
+        std::function<const PianoKeyboard*()> pianoKeyboard;
     };
 
     // Adds the Play menu at the end of menuBar and "Export MIDI..." to mnuFile before beforeAction.
-    PlayController(QWidget& window, Context context, QMenuBar& menuBar, QMenu& mnuFile,
-                   QAction* beforeAction);
+    // Clicks on picture play the marker under them; the sounding note is highlighted on it.
+    PlayController(QWidget& window, Context context, PictureBox& picture, QMenuBar& menuBar,
+                   QMenu& mnuFile, QAction* beforeAction);
     ~PlayController() override;
 
     // Before the first use only: where SoundFonts are looked for (after the preference) and
@@ -61,9 +68,12 @@ class PlayController : public QObject {
     void MnuExportMidi_Click();
     void playNotes(std::vector<ScheduledNote> collNotes);
     void noteChanged(int intIndex, bool boolOn);
+    void Picture_Click(int x, int y);
+    void showSounding();
 
     QWidget& window;
     Context context;
+    PictureBox& picture;
     std::vector<std::string> collSoundFontCandidates;
     std::vector<std::string> collAudioDrivers;
     std::unique_ptr<SoundPlayer> soundPlayer;

@@ -30,10 +30,8 @@ SoundPlayer::~SoundPlayer() {
     if (worker.joinable()) {
         worker.join();
     }
-    // The driver's thread renders through the renderer: it goes first.
-    if (driver != nullptr) {
-        delete_fluid_audio_driver(driver);
-    }
+    // The output's thread renders through the renderer: it goes first.
+    output.reset();
 }
 
 void SoundPlayer::post(std::function<void()> task) {
@@ -75,18 +73,28 @@ void SoundPlayer::load() {
     } else {
         renderer = std::make_unique<ScheduleRenderer>(sound->synth(), sound->sampleRate());
         renderer->setNoteListener(noteListener);
-        for (const std::string& strDriver : options.collAudioDrivers) {
-            fluid_settings_setstr(sound->settings(), "audio.driver", strDriver.c_str());
-            driver = new_fluid_audio_driver2(sound->settings(), renderForDriver, renderer.get());
-            if (driver != nullptr) {
-                break;
-            }
-        }
-        status = driver != nullptr ? SoundStatus::Ready : SoundStatus::NoAudioOutput;
+        output = options.openOutput ? options.openOutput(*sound, *renderer) : openDriver();
+        status = output ? SoundStatus::Ready : SoundStatus::NoAudioOutput;
     }
     if (statusListener) {
         statusListener(status);
     }
+}
+
+AudioOutput SoundPlayer::openDriver() {
+    for (const auto& [strName, strValue] : options.collDriverSettings) {
+        fluid_settings_setstr(sound->settings(), strName.c_str(), strValue.c_str());
+    }
+    for (const std::string& strDriver : options.collAudioDrivers) {
+        fluid_settings_setstr(sound->settings(), "audio.driver", strDriver.c_str());
+        if (fluid_audio_driver_t* driver =
+                new_fluid_audio_driver2(sound->settings(), renderForDriver, renderer.get())) {
+            return AudioOutput(driver, [](void* handle) {
+                delete_fluid_audio_driver(static_cast<fluid_audio_driver_t*>(handle));
+            });
+        }
+    }
+    return nullptr;
 }
 
 void SoundPlayer::prepare() {

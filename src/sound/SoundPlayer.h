@@ -9,19 +9,26 @@
 #include <mutex>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 class ScheduleRenderer;
 class SoundSynth;
-struct _fluid_audio_driver_t;
 
 enum class SoundStatus { Unknown, Ready, NoSoundFont, NoAudioOutput };
+
+// An open audio output that pulls its frames from the renderer until the handle is released.
+using AudioOutput = std::shared_ptr<void>;
 
 struct SoundPlayerOptions {
     std::string strSoundFont; // empty: none was found
     // FluidSynth's audio drivers, tried in this order until one opens.
     std::vector<std::string> collAudioDrivers{"pipewire", "pulseaudio", "alsa"};
     double dblSampleRate = 44100.0;
+    // Further FluidSynth settings for the drivers (name, text value), e.g. the file driver's name.
+    std::vector<std::pair<std::string, std::string>> collDriverSettings;
+    // Opens the output; by default FluidSynth's drivers above. Empty handle: no output.
+    std::function<AudioOutput(SoundSynth&, ScheduleRenderer&)> openOutput;
 };
 
 // Plays schedules through a synthesizer and an audio output that it owns on a worker thread of its
@@ -48,6 +55,7 @@ class SoundPlayer {
     void post(std::function<void()> task);
     void run();
     void load(); // on the worker thread
+    AudioOutput openDriver();
 
     SoundPlayerOptions options;
     StatusListener statusListener;
@@ -63,5 +71,5 @@ class SoundPlayer {
     SoundStatus status = SoundStatus::Unknown;
     std::unique_ptr<SoundSynth> sound;
     std::unique_ptr<ScheduleRenderer> renderer;
-    _fluid_audio_driver_t* driver = nullptr;
+    AudioOutput output;
 };

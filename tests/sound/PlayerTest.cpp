@@ -1,6 +1,7 @@
 // The player's own thread: what it reports when the SoundFont or the audio output is missing, and
 // that no call waits for it.
 
+#include "PullingOutput.h"
 #include "SoundCases.h"
 #include "SoundFontLocator.h"
 #include "SoundPlayer.h"
@@ -14,6 +15,13 @@
 namespace {
 
 using namespace std::chrono_literals;
+
+SoundPlayerOptions options(std::string strFont, std::vector<std::string> collDrivers) {
+    SoundPlayerOptions result;
+    result.strSoundFont = std::move(strFont);
+    result.collAudioDrivers = std::move(collDrivers);
+    return result;
+}
 
 class StatusWaiter {
   public:
@@ -49,12 +57,10 @@ TEST(Player, ReportsWhatIsMissing) {
         SoundStatus expected;
     };
     const std::vector<Row> collRows{
-        {"no SoundFont", {"", {"alsa"}, 44100.0}, SoundStatus::NoSoundFont},
-        {"SoundFont file missing", {strNotAFont, {"alsa"}, 44100.0}, SoundStatus::NoSoundFont},
-        {"no audio driver to try", {strFont, {}, 44100.0}, SoundStatus::NoAudioOutput},
-        {"unknown audio driver",
-         {strFont, {"no-such-driver"}, 44100.0},
-         SoundStatus::NoAudioOutput},
+        {"no SoundFont", options("", {"alsa"}), SoundStatus::NoSoundFont},
+        {"SoundFont file missing", options(strNotAFont, {"alsa"}), SoundStatus::NoSoundFont},
+        {"no audio driver to try", options(strFont, {}), SoundStatus::NoAudioOutput},
+        {"unknown audio driver", options(strFont, {"no-such-driver"}), SoundStatus::NoAudioOutput},
     };
     for (const Row& row : collRows) {
         StatusWaiter waiter;
@@ -76,9 +82,43 @@ TEST(Player, EndsWhileStillLoading) {
     if (strFont.empty()) {
         GTEST_SKIP() << "no General MIDI SoundFont installed";
     }
-    SoundPlayer player({strFont, {}, 44100.0}, nullptr, nullptr);
+    SoundPlayer player(options(strFont, {}), nullptr, nullptr);
     player.prepare();
     player.play({}, 100, 0);
+}
+
+TEST(Player, PlaysThroughItsOutputAndStops) {
+    const std::string strFont = findSoundFont("");
+    if (strFont.empty()) {
+        GTEST_SKIP() << "no General MIDI SoundFont installed";
+    }
+    SoundPlayerOptions withOutput = options(strFont, {});
+    withOutput.openOutput = openPullingOutput;
+    StatusWaiter waiter;
+    std::mutex mutex;
+    std::condition_variable changed;
+    std::vector<std::pair<int, bool>> collHeard;
+    SoundPlayer player(withOutput, waiter.listener(), [&](int intIndex, bool boolOn) {
+        std::lock_guard lock(mutex);
+        collHeard.emplace_back(intIndex, boolOn);
+        changed.notify_all();
+    });
+    const auto waitHeard = [&](std::size_t intCount) {
+        std::unique_lock lock(mutex);
+        changed.wait_for(lock, 10s, [&] { return collHeard.size() >= intCount; });
+        return collHeard;
+    };
+    // C and its octave at 240 beats a minute: C, C', C.
+    player.play(buildSchedule(SoundCases::scale("1", 0), SoundCases::keyboard(1), false), 240, 0);
+    EXPECT_EQ(waiter.waitFor(1), std::vector<SoundStatus>{SoundStatus::Ready});
+    EXPECT_EQ(waitHeard(6),
+              (std::vector<std::pair<int, bool>>{
+                  {0, true}, {0, false}, {1, true}, {1, false}, {2, true}, {2, false}}));
+    // Stop ends the note sounding.
+    player.play(buildSchedule(SoundCases::scale("1", 0), SoundCases::keyboard(1), false), 40, 0);
+    EXPECT_EQ(waitHeard(7).back(), std::make_pair(0, true));
+    player.stop();
+    EXPECT_EQ(waitHeard(8).back(), std::make_pair(0, false));
 }
 
 } // namespace
