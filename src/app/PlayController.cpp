@@ -28,8 +28,7 @@ const char* const kNoAudio = QT_TRANSLATE_NOOP("PlayController", "No audio outpu
 PlayController::PlayController(QWidget& window, Context context, PictureBox& picture,
                                QMenuBar& menuBar, QMenu& mnuFile, QAction* beforeAction)
     : QObject(&window), window(window), context(std::move(context)), picture(picture),
-      collSoundFontCandidates(standardSoundFontPaths()),
-      collAudioDrivers(SoundPlayerOptions().collAudioDrivers) {
+      collSoundFontCandidates(standardSoundFontPaths()) {
     createActions(menuBar, mnuFile, beforeAction);
     connect(&picture, &PictureBox::pictureClicked, this, &PlayController::Picture_Click);
 }
@@ -91,16 +90,11 @@ void PlayController::setSoundFontCandidates(std::vector<std::string> collPaths) 
     collSoundFontCandidates = std::move(collPaths);
 }
 
-void PlayController::setAudioDrivers(std::vector<std::string> collDrivers) {
-    collAudioDrivers = std::move(collDrivers);
-}
-
 SoundPlayer& PlayController::player() {
     if (!soundPlayer) {
-        SoundPlayerOptions options;
+        SoundPlayerOptions options = optionsPlayer;
         options.strSoundFont = findSoundFont(SoundPreferences::soundFontOverride().toStdString(),
                                              collSoundFontCandidates);
-        options.collAudioDrivers = collAudioDrivers;
         // The listeners run on the player's threads; the work is handed to this thread.
         soundPlayer = std::make_unique<SoundPlayer>(
             options,

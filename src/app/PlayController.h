@@ -42,10 +42,10 @@ class PlayController : public QObject {
                    QMenu& mnuFile, QAction* beforeAction);
     ~PlayController() override;
 
-    // Before the first use only: where SoundFonts are looked for (after the preference) and
-    // which audio drivers are tried.
+    // Before the first use only: where SoundFonts are looked for (after the preference), and
+    // how the player opens its output (the SoundFont itself is filled in then).
     void setSoundFontCandidates(std::vector<std::string> collPaths);
-    void setAudioDrivers(std::vector<std::string> collDrivers);
+    SoundPlayerOptions& playerOptions() { return optionsPlayer; }
 
     // Writes the MIDI file and shows the same messages as saving the picture.
     void exportMidiTo(const QString& strPath);
@@ -75,7 +75,7 @@ class PlayController : public QObject {
     Context context;
     PictureBox& picture;
     std::vector<std::string> collSoundFontCandidates;
-    std::vector<std::string> collAudioDrivers;
+    SoundPlayerOptions optionsPlayer;
     std::unique_ptr<SoundPlayer> soundPlayer;
     SoundStatus soundStatus = SoundStatus::Unknown;
     std::vector<ScheduledNote> collSchedule;

@@ -1,7 +1,7 @@
 #pragma once
 
 // An audio output for tests where there is no audio device: a thread that pulls buffers from the
-// renderer as a driver would, faster than real time, and drops them.
+// renderer as a driver would, at about the pace of real time, and drops them.
 
 #include "ScheduleRenderer.h"
 #include "SoundPlayer.h"
@@ -27,7 +27,7 @@ inline AudioOutput openPullingOutput(SoundSynth&, ScheduleRenderer& renderer) {
         std::vector<float> right(512);
         while (*running) {
             renderer.render(512, left.data(), right.data());
-            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            std::this_thread::sleep_for(std::chrono::milliseconds(11)); // 512 frames: 11.6 ms
         }
     });
     return puller;
