@@ -62,7 +62,6 @@ void PlayController::createActions(QMenuBar& menuBar, QMenu& mnuFile, QAction* b
     QMenu* mnuSound = mnuPlay->addMenu(tr("Sound"));
     mnuSound->setObjectName("mnuSound");
     groupSound = new QActionGroup(mnuSound);
-    const SoundChoice choiceNow = SoundPreferences::soundChoice();
     for (const auto& [choice, strName, strCaption] :
          {std::tuple{SoundChoice::Guitar, "mnuSoundGuitar", tr("Guitar")},
           std::tuple{SoundChoice::Piano, "mnuSoundPiano", tr("Piano")},
@@ -71,14 +70,19 @@ void PlayController::createActions(QMenuBar& menuBar, QMenu& mnuFile, QAction* b
         QAction* action = mnuSound->addAction(strCaption);
         action->setObjectName(strName);
         action->setCheckable(true);
-        action->setChecked(choice == choiceNow);
+        action->setData(static_cast<int>(choice));
         groupSound->addAction(action);
         connect(action, &QAction::triggered, this,
                 [choice] { SoundPreferences::setSoundChoice(choice); });
     }
-    // Opening the menu looks for the SoundFont and the audio output, so that it can show at once
-    // (or soon after) whether Play can work.
+    // Opening the menu reads the remembered sound, and looks for the SoundFont and the audio
+    // output so that it can show at once (or soon after) whether Play can work. Nothing of this
+    // happens at start-up.
     connect(mnuPlay, &QMenu::aboutToShow, this, [this] {
+        const SoundChoice choiceNow = SoundPreferences::soundChoice();
+        for (QAction* action : groupSound->actions()) {
+            action->setChecked(action->data().toInt() == static_cast<int>(choiceNow));
+        }
         if (soundAvailable()) {
             player().prepare();
         }
