@@ -72,8 +72,9 @@ void PlayController::createActions(QMenuBar& menuBar, QMenu& mnuFile, QAction* b
         action->setCheckable(true);
         action->setData(static_cast<int>(choice));
         groupSound->addAction(action);
-        connect(action, &QAction::triggered, this,
-                [choice] { SoundPreferences::setSoundChoice(choice); });
+        connect(action, &QAction::triggered, this, [action] {
+            SoundPreferences::setSoundChoice(static_cast<SoundChoice>(action->data().toInt()));
+        });
     }
     // Opening the menu reads the remembered sound, and looks for the SoundFont and the audio
     // output so that it can show at once (or soon after) whether Play can work. Nothing of this

@@ -20,7 +20,6 @@ struct Heard {
     int intType;  // 0x90 note on, 0x80 note off, 0xC0 program change, 0x51 tempo
     int intValue; // key, program or microseconds a quarter note
     int intTick;
-    friend bool operator==(const Heard&, const Heard&) = default;
 };
 
 struct ReadBack {
