@@ -159,7 +159,8 @@ TEST_F(PlayTest, WithoutSoundFontOrOutputTheActionsSayWhy) {
         timer.start();
         pressKey(Qt::Key_F11);
         EXPECT_LT(timer.elapsed(), 100) << row.strName << ": the key must not wait for loading";
-        QTRY_COMPARE(action("mnuPlayScale")->isEnabled(), false);
+        EXPECT_TRUE(QTest::qWaitFor([this] { return !action("mnuPlayScale")->isEnabled(); }))
+            << row.strName;
         for (const char* strAction : {"mnuPlayScale", "mnuStop"}) {
             EXPECT_FALSE(action(strAction)->isEnabled()) << row.strName;
             EXPECT_EQ(action(strAction)->toolTip(), row.strWhy) << row.strName;
@@ -209,13 +210,15 @@ TEST_F(PlayTest, SoundingNoteIsHighlightedOverThePictureOnly) {
     pressKey(Qt::Key_F11);
     // C Ionian on the guitar begins on the low E string at fret 8: x 1028 + 8 × 550 − 275.
     const OverlayMarker first{5153, 2508, 150, kBlack, RgbColor{255, 204, 0}};
-    QTRY_VERIFY(!window->Picture().overlay().empty());
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !window->Picture().overlay().empty(); }));
     EXPECT_EQ(window->Picture().overlay().front(), first);
     EXPECT_EQ(pictureDifference(shownPicture(), before), "")
         << "the saved picture has no highlight";
     // The highlight moves on with the notes (D next, at fret 10 of the same string).
-    QTRY_VERIFY(!window->Picture().overlay().empty() &&
-                window->Picture().overlay().front().x == 1028 + 10 * 550 - 275);
+    EXPECT_TRUE(QTest::qWaitFor([this] {
+        return !window->Picture().overlay().empty() &&
+               window->Picture().overlay().front().x == 1028 + 10 * 550 - 275;
+    }));
     pressKey(Qt::Key_F11, Qt::ShiftModifier);
     EXPECT_TRUE(window->Picture().overlay().empty());
 }
