@@ -179,6 +179,7 @@ void FormGamutrix::createMenus() {
     addItem(mnuDisplay, "mnuKeyboardSetup", tr("Keyboard Setup"),
             QKeySequence(Qt::CTRL | Qt::Key_F3), &FormGamutrix::mnuKeyboardSetup_Click);
     tuningMenu = new TuningMenu(*this, *mnuDisplay);
+    createPlayMenu();
 
     QMenu* mnuHelp = menuBar()->addMenu(tr("Help"));
     mnuHelp->setObjectName("mnuHelp");

@@ -31,6 +31,7 @@ class FretBoard;
 struct ChordChoice;
 class PianoKeyboard;
 class PictureBox;
+class PlayController;
 class QAction;
 class QMenu;
 struct PictureContent;
@@ -64,6 +65,7 @@ class FormGamutrix : public QMainWindow {
     std::shared_ptr<const StandardScale> currentScale() const { return scaleCurrent; }
     // The interval set that the chord builder last built.
     const Intervals& ChordIntervals() const { return chordIntervals; }
+    PlayController& Player() const { return *playController; }
 
     void ChangedPitch();
     void ChangedInstrument();
@@ -96,6 +98,7 @@ class FormGamutrix : public QMainWindow {
     void createControls();
     void createMenus();
     void createChordFrame();
+    void createPlayMenu();
     void Form_Load();
 
     // Scale mode handlers.
@@ -194,4 +197,5 @@ class FormGamutrix : public QMainWindow {
     QAction* mnuFretboard = nullptr;
     QAction* mnuKeyboard = nullptr;
     TuningMenu* tuningMenu = nullptr;
+    PlayController* playController = nullptr;
 };
