@@ -91,8 +91,10 @@ class ChordWindow : public WindowFixture {
                 boolEnabled = boolEnabled || option->isEnabled();
             }
             mask >> strWanted;
-            strResult += (strResult.empty() ? "" : " ") +
-                         (strWanted == "?" ? "?" : strShown + (boolEnabled ? "*" : ""));
+            if (!strResult.empty()) {
+                strResult += ' ';
+            }
+            strResult += strWanted == "?" ? "?" : strShown + (boolEnabled ? "*" : "");
         }
         return strResult;
     }

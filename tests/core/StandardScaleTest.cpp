@@ -23,7 +23,10 @@ StandardScale scaleOn(const char* rootName, const std::string& intervals) {
 std::string spelled(const StandardScale& scale, int octaveType) {
     std::string text;
     for (const SimpleNote& note : scale.getAllNotes(octaveType)) {
-        text += (text.empty() ? "" : " ") + note.getNoteName(true);
+        if (!text.empty()) {
+            text += ' ';
+        }
+        text += note.getNoteName(true);
     }
     return text;
 }

@@ -86,8 +86,8 @@ TEST(FretBoardHands, TonesAreMarkedWhereverTheyFall) {
             placed.insert({std::string(1, "EBGDAE"[n]), 228, kTop + n * 350 - 82, false});
         }
         for (int n = 0; n < 12; ++n) {
-            placed.insert(
-                {" " + std::to_string(boolLeft ? 12 - n : n + 1), 1178 + 550 * n, 258, false});
+            placed.insert({std::string(" ").append(std::to_string(boolLeft ? 12 - n : n + 1)),
+                           1178 + 550 * n, 258, false});
         }
         for (const auto& [strText, x, y, color] : surface.texts) {
             printed.insert({strText, x, y, color == kWhite});
