@@ -42,6 +42,13 @@ FormGamutrix::FormGamutrix(const QString& strProgramDir, QWidget* parent)
     createChordFrame();
     for (QListWidget* list : {ListScaleCategory, ListScale, ListTriad, ListQuadriad}) {
         list->installEventFilter(this);
+        // Ctrl+click or Ctrl+Space on the selected row would leave the current row unselected, so
+        // nothing would show what is drawn: the current row is selected again.
+        connect(list, &QListWidget::itemSelectionChanged, this, [list] {
+            if (list->currentItem() != nullptr && list->selectedItems().isEmpty()) {
+                list->currentItem()->setSelected(true);
+            }
+        });
     }
     Form_Load();
 }
