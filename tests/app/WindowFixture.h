@@ -14,29 +14,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <csignal>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
-
-// Makes every file write of this process fail as on a full disk (EFBIG) until it goes out of
-// scope; works also for root, who passes every permission check. The test must write nothing
-// meanwhile.
-class DiskFullScope {
-  public:
-    DiskFullScope() : handlerBefore(std::signal(SIGXFSZ, SIG_IGN)) {
-        getrlimit(RLIMIT_FSIZE, &limitBefore);
-        const rlimit limitFull{0, limitBefore.rlim_max};
-        setrlimit(RLIMIT_FSIZE, &limitFull);
-    }
-    ~DiskFullScope() {
-        setrlimit(RLIMIT_FSIZE, &limitBefore);
-        std::signal(SIGXFSZ, handlerBefore);
-    }
-
-  private:
-    rlimit limitBefore{};
-    void (*handlerBefore)(int);
-};
 
 // A main window started in a program directory of its own, so tests can run in parallel and
 // leave no files behind.
