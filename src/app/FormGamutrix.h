@@ -125,6 +125,8 @@ class FormGamutrix : public QMainWindow {
     std::unique_ptr<PianoKeyboard> viewPianoKeyboard;
     int intOuterHeightTwips = 0;
     bool boolConfigWritten = false;
+    // Set while Form_Load puts the window together: it draws once, at the end.
+    bool boolLoading = false;
 
     // Controls.
     QLineEdit* TextTitle = nullptr;
