@@ -122,7 +122,8 @@ class RandomActions : public WindowFixture {
     // The root follows the root buttons clicked, except that C flat, E sharp, F flat and B sharp
     // are refused.
     std::string click(const std::pair<QWidget*, QPoint>& target) {
-        const auto& [widget, pos] = target;
+        QWidget* widget = target.first;
+        const QPoint pos = target.second;
         // A list row is clicked on the list's viewport.
         const QString strTarget = widget->objectName().startsWith("qt_")
                                       ? widget->parentWidget()->objectName()
