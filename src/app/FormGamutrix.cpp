@@ -18,6 +18,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 
 using DialogGeometry::placeControl;
 using DialogGeometry::toPixels;
@@ -40,8 +41,16 @@ FormGamutrix::FormGamutrix(const QString& strProgramDir, QWidget* parent)
     createControls();
     createMenus();
     createChordFrame();
+    PicScaleInstrument->installEventFilter(this);
     for (QListWidget* list : {ListScaleCategory, ListScale, ListTriad, ListQuadriad}) {
         list->installEventFilter(this);
+        // Ctrl+click or Ctrl+Space on the selected row would leave the current row unselected, so
+        // nothing would show what is drawn: the current row is selected again.
+        connect(list, &QListWidget::itemSelectionChanged, this, [list] {
+            if (list->currentItem() != nullptr && list->selectedItems().isEmpty()) {
+                list->currentItem()->setSelected(true);
+            }
+        });
     }
     Form_Load();
 }
@@ -189,9 +198,9 @@ void FormGamutrix::createMenus() {
 }
 
 void FormGamutrix::Form_Load() {
+    boolLoading = true;
     Globals::setDefaultSettings();
     setWindowTitle("Gamutrix Lite 1.3a1");
-    setWindowIcon(QIcon(":/gamutrix-lite.svg"));
     intCurrentPitchBtn = 0;
     intCurrentPitchAdd = 0;
     setCaptionBold(BtnPitch[0], true);
@@ -208,6 +217,8 @@ void FormGamutrix::Form_Load() {
     if (intMode == 1) {
         switchToChords();
     }
+    boolLoading = false;
+    RedrawScale();
     // Open centred on the screen.
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         QRect rectWindow(QPoint(), size());
@@ -252,6 +263,9 @@ void FormGamutrix::ChangedScale() {
 }
 
 void FormGamutrix::RedrawScale() {
+    if (boolLoading) {
+        return;
+    }
     TextTitle->setText(QString::fromStdString(noteRoot->getNoteName()) + " " + strScaleName);
     TextTitle->setCursorPosition(0);
     TextScale->setText(strScaleData);
@@ -318,6 +332,12 @@ void FormGamutrix::mnuExit_Click() {
 }
 
 bool FormGamutrix::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == PicScaleInstrument && event->type() == QEvent::Paint) {
+        // The icon needs the SVG icon engine, which nothing else loads: it is set once the
+        // picture has been drawn for the first time, so that the window does not wait for it.
+        PicScaleInstrument->removeEventFilter(this);
+        QTimer::singleShot(0, this, [this] { setWindowIcon(QIcon(":/gamutrix-lite.svg")); });
+    }
     if (event->type() == QEvent::FocusIn) {
         // A list view picks its first row when it gains the focus without a current row (after a
         // dialog, on Tab). Here only the user chooses rows: that would change the scale or turn

@@ -166,6 +166,8 @@ class FormGamutrix : public QMainWindow {
     std::shared_ptr<ChordScaleIndex> indexChordsScales; // built at the first use of a tool
     FormIdentifyNotes* formIdentify = nullptr;          // owned as a child window
     FormScaleChords* formScaleChords = nullptr;
+    // Set while Form_Load puts the window together: it draws once, at the end.
+    bool boolLoading = false;
 
     // Controls.
     QLineEdit* TextTitle = nullptr;

@@ -13,6 +13,7 @@
 #include <QListWidget>
 #include <QRadioButton>
 #include <algorithm>
+#include <QSignalBlocker>
 
 using DialogGeometry::makeCaptioned;
 using DialogGeometry::placeControl;
@@ -139,6 +140,9 @@ void FormGamutrix::switchToChords() {
     addListItems(ListQuadriad, kQuadriadItems);
     ListTriad->setCurrentRow(0);
     ListQuadriad->setCurrentRow(-1);
+    // Both lists show their first rows again, wherever they were scrolled to last time.
+    ListTriad->scrollToTop();
+    ListQuadriad->scrollToTop();
     ChangedChord();
 }
 
@@ -301,10 +305,12 @@ void FormGamutrix::OptSecond_Click(int /*Index*/) {
 
 void FormGamutrix::OptFourth_Click(int Index) {
     // "#11" cannot be a sus4: the fourth goes back in as a raised eleventh with the third.
+    // add11 stays checked throughout: unticking it even for a moment would disable this row and
+    // throw the keyboard focus out of the frame.
     if (Index == 1 && ChkSus4->isChecked()) {
+        const QSignalBlocker keepAddition(ChkAdd11);
         ChkSus4->setChecked(false);
         ChkAdd11->setChecked(true);
-        OptFourth[1]->setChecked(true);
     }
     ChangedChord();
 }
