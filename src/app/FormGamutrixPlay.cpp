@@ -23,5 +23,5 @@ void FormGamutrix::createPlayMenu() {
     context.fretBoard = [this] { return currentFretBoard(); };
     context.pianoKeyboard = [this] { return currentPianoKeyboard(); };
     playController = new PlayController(*this, std::move(context), *PicScaleInstrument, *menuBar(),
-                                        *mnuFile, mnuFile->findChild<QAction*>("mnuSepFile1"));
+                                        *mnuFile, mnuFile->findChild<QAction*>("mnuSepFilePrint"));
 }

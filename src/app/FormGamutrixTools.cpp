@@ -227,5 +227,5 @@ void FormGamutrix::showPickedNotes() {
             }
         }
     }
-    PicScaleInstrument->setOverlay(std::move(collMarkers));
+    PicScaleInstrument->setOverlay(OverlayLayer::ChosenNotes, std::move(collMarkers));
 }

@@ -240,8 +240,8 @@ void PlayController::showSounding() {
                                    kBlack, kHighlight});
         }
     }
-    if (collMarkers != picture.overlay()) {
-        picture.setOverlay(std::move(collMarkers));
+    if (collMarkers != picture.overlay(OverlayLayer::SoundingNote)) {
+        picture.setOverlay(OverlayLayer::SoundingNote, std::move(collMarkers));
     }
 }
 

@@ -22,7 +22,8 @@ PictureBox::PictureBox(int intTwipsWidth, int intTwipsHeight, QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void PictureBox::setOverlay(std::vector<OverlayMarker> collMarkers) {
+void PictureBox::setOverlay(OverlayLayer layer, std::vector<OverlayMarker> collMarkers) {
+    std::vector<OverlayMarker>& collOverlay = collOverlays[static_cast<std::size_t>(layer)];
     if (collMarkers == collOverlay) {
         return;
     }
@@ -33,17 +34,16 @@ void PictureBox::setOverlay(std::vector<OverlayMarker> collMarkers) {
 void PictureBox::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     painter.drawImage(QPoint(0, 0), picSurface.image());
-    if (collOverlay.empty()) {
-        return;
-    }
     painter.setRenderHint(QPainter::Antialiasing);
     const double dblPerTwip = 1.0 / QtPictureSurface::kTwipsPerPixel;
-    for (const OverlayMarker& marker : collOverlay) {
-        painter.setPen(QPen(toQColor(marker.longOutline), 2));
-        painter.setBrush(toQColor(marker.longFill));
-        const double dblRadius = marker.intRadius * dblPerTwip;
-        painter.drawEllipse(QPointF(marker.x * dblPerTwip, marker.y * dblPerTwip), dblRadius,
-                            dblRadius);
+    for (const std::vector<OverlayMarker>& collOverlay : collOverlays) {
+        for (const OverlayMarker& marker : collOverlay) {
+            painter.setPen(QPen(toQColor(marker.longOutline), 2));
+            painter.setBrush(toQColor(marker.longFill));
+            const double dblRadius = marker.intRadius * dblPerTwip;
+            painter.drawEllipse(QPointF(marker.x * dblPerTwip, marker.y * dblPerTwip), dblRadius,
+                                dblRadius);
+        }
     }
 }
 

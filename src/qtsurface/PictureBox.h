@@ -3,6 +3,8 @@
 #include "QtPictureSurface.h"
 
 #include <QWidget>
+#include <array>
+#include <cstddef>
 #include <vector>
 
 class QMouseEvent;
@@ -18,6 +20,10 @@ struct OverlayMarker {
     friend bool operator==(const OverlayMarker&, const OverlayMarker&) = default;
 };
 
+// Overlays of different features, painted in this order: a note sounding shows over the chosen
+// notes.
+enum class OverlayLayer { ChosenNotes, SoundingNote };
+
 // A fixed-size widget that shows a QtPictureSurface. Draw on surface(), then call update().
 // The surface is rendered at the device-pixel ratio of the screen the widget starts on.
 // Overlay markers (chosen notes, the note sounding) are painted over the image on screen and are
@@ -31,8 +37,10 @@ class PictureBox : public QWidget {
     QtPictureSurface& surface() { return picSurface; }
     const QtPictureSurface& surface() const { return picSurface; }
 
-    void setOverlay(std::vector<OverlayMarker> collMarkers);
-    const std::vector<OverlayMarker>& overlay() const { return collOverlay; }
+    void setOverlay(OverlayLayer layer, std::vector<OverlayMarker> collMarkers);
+    const std::vector<OverlayMarker>& overlay(OverlayLayer layer) const {
+        return collOverlays[static_cast<std::size_t>(layer)];
+    }
 
   signals:
     // A left-button press on the picture, in twips of the picture.
@@ -44,5 +52,5 @@ class PictureBox : public QWidget {
 
   private:
     QtPictureSurface picSurface;
-    std::vector<OverlayMarker> collOverlay;
+    std::array<std::vector<OverlayMarker>, 2> collOverlays;
 };

@@ -62,9 +62,9 @@ TEST_F(ExportMenuTest, FileMenuHoldsTheItemsWithTheirShortcuts) {
                                                  ? QString()
                                                  : " " + action->shortcut().toString());
     }
-    EXPECT_EQ(collNames,
-              (QStringList{"MnuSaveBitmap Ctrl+S", "mnuExportPicture Ctrl+E", "mnuSepFilePrint",
-                           "mnuPrint Ctrl+P", "mnuPrintPreview", "mnuSepFile1", "mnuExit Ctrl+X"}));
+    EXPECT_EQ(collNames, (QStringList{"MnuSaveBitmap Ctrl+S", "mnuExportPicture Ctrl+E",
+                                      "MnuExportMidi", "mnuSepFilePrint", "mnuPrint Ctrl+P",
+                                      "mnuPrintPreview", "mnuSepFile1", "mnuExit Ctrl+X"}));
     EXPECT_EQ(child<QAction>("mnuExportPicture")->text(), "Export Picture...");
     EXPECT_EQ(child<QAction>("mnuPrint")->text(), "Print...");
     EXPECT_EQ(child<QAction>("mnuPrintPreview")->text(), "Print Preview...");

@@ -118,7 +118,8 @@ TEST_F(PlayTest, MenuSitsAfterDisplayWithFreeKeys) {
     for (QAction* item : child<QMenu>("mnuFile")->actions()) {
         collFile << item->text();
     }
-    EXPECT_EQ(collFile, QStringList({"Save As Bitmap", "Export MIDI...", "", "Exit"}));
+    EXPECT_EQ(collFile, QStringList({"Save As Bitmap", "Export Picture...", "Export MIDI...", "",
+                                     "Print...", "Print Preview...", "", "Exit"}));
     // No key is used twice, and none is a text editing key.
     QList<QKeySequence> collTaken;
     for (QAction* item : window->findChildren<QAction*>()) {
@@ -210,17 +211,19 @@ TEST_F(PlayTest, SoundingNoteIsHighlightedOverThePictureOnly) {
     pressKey(Qt::Key_F11);
     // C Ionian on the guitar begins on the low E string at fret 8: x 1028 + 8 × 550 − 275.
     const OverlayMarker first{5153, 2508, 150, kBlack, RgbColor{255, 204, 0}};
-    ASSERT_TRUE(QTest::qWaitFor([this] { return !window->Picture().overlay().empty(); }));
-    EXPECT_EQ(window->Picture().overlay().front(), first);
+    ASSERT_TRUE(QTest::qWaitFor(
+        [this] { return !window->Picture().overlay(OverlayLayer::SoundingNote).empty(); }));
+    EXPECT_EQ(window->Picture().overlay(OverlayLayer::SoundingNote).front(), first);
     EXPECT_EQ(pictureDifference(shownPicture(), before), "")
         << "the saved picture has no highlight";
     // The highlight moves on with the notes (D next, at fret 10 of the same string).
     EXPECT_TRUE(QTest::qWaitFor([this] {
-        return !window->Picture().overlay().empty() &&
-               window->Picture().overlay().front().x == 1028 + 10 * 550 - 275;
+        return !window->Picture().overlay(OverlayLayer::SoundingNote).empty() &&
+               window->Picture().overlay(OverlayLayer::SoundingNote).front().x ==
+                   1028 + 10 * 550 - 275;
     }));
     pressKey(Qt::Key_F11, Qt::ShiftModifier);
-    EXPECT_TRUE(window->Picture().overlay().empty());
+    EXPECT_TRUE(window->Picture().overlay(OverlayLayer::SoundingNote).empty());
 }
 
 TEST_F(PlayTest, ClickingAMarkerPlaysItsNote) {

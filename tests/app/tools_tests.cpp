@@ -104,7 +104,7 @@ TEST_F(ToolsWindow, MenuSitsBeforeHelpWithFreeShortcuts) {
     for (const QAction* action : window->menuBar()->actions()) {
         collMenus << action->text();
     }
-    EXPECT_EQ(collMenus.join(","), "File,ScaleSet,Display,Tools,Help");
+    EXPECT_EQ(collMenus.join(","), "File,ScaleSet,Display,Play,Tools,Help");
     EXPECT_EQ(child<QAction>("mnuIdentifyNotes")->text(), "Identify Notes...");
     EXPECT_EQ(child<QAction>("mnuScaleChords")->text(), "Chords of the Scale...");
     // Ctrl+I and Ctrl+T are no other item's key.
@@ -301,13 +301,13 @@ TEST_P(PictureClickTest, TogglesTheNoteOfThePlace) {
     const QPoint pointPixels(row.x / 15, row.y / 15);
     QTest::mouseClick(&window->pictureBox(), Qt::LeftButton, {}, pointPixels);
     EXPECT_EQ(toolChild<QLineEdit>(tool, "TextNotes")->text(), row.strNote);
-    ASSERT_EQ(window->Picture().overlay().size(), 1U);
-    EXPECT_EQ(window->Picture().overlay()[0].x, row.x);
-    EXPECT_EQ(window->Picture().overlay()[0].y, row.y);
+    ASSERT_EQ(window->Picture().overlay(OverlayLayer::ChosenNotes).size(), 1U);
+    EXPECT_EQ(window->Picture().overlay(OverlayLayer::ChosenNotes)[0].x, row.x);
+    EXPECT_EQ(window->Picture().overlay(OverlayLayer::ChosenNotes)[0].y, row.y);
     EXPECT_EQ(pictureDifference(shownPicture(), before), "");
     QTest::mouseClick(&window->pictureBox(), Qt::LeftButton, {}, pointPixels);
     EXPECT_EQ(toolChild<QLineEdit>(tool, "TextNotes")->text(), "");
-    EXPECT_TRUE(window->Picture().overlay().empty());
+    EXPECT_TRUE(window->Picture().overlay(OverlayLayer::ChosenNotes).empty());
 }
 
 // clang-format off
@@ -344,23 +344,23 @@ TEST_F(ToolsWindow, ClickedChordIsNamedFromItsBass) {
     clickPlace(6, 1); // F, the lowest
     EXPECT_EQ(toolChild<QLineEdit>(tool, "TextNotes")->text(), "F D A C");
     EXPECT_EQ(chordRows(tool), (std::vector<std::string>{"F 6", "D m7"}));
-    EXPECT_EQ(window->Picture().overlay().size(), 4U);
+    EXPECT_EQ(window->Picture().overlay(OverlayLayer::ChosenNotes).size(), 4U);
     // Clicks count only while the window is open; closing it takes the marks away.
     tool->close();
-    EXPECT_TRUE(window->Picture().overlay().empty());
+    EXPECT_TRUE(window->Picture().overlay(OverlayLayer::ChosenNotes).empty());
     clickPlace(1, 0);
     openTool(Qt::Key_I);
     EXPECT_EQ(toolChild<QLineEdit>(tool, "TextNotes")->text(), "F D A C");
-    EXPECT_EQ(window->Picture().overlay().size(), 4U);
+    EXPECT_EQ(window->Picture().overlay(OverlayLayer::ChosenNotes).size(), 4U);
     // Typing replaces the clicked notes; the keyboard has none of the board's places.
     typeNotes(tool, "C E G");
-    EXPECT_TRUE(window->Picture().overlay().empty());
+    EXPECT_TRUE(window->Picture().overlay(OverlayLayer::ChosenNotes).empty());
     clickPlace(1, 0);
     EXPECT_EQ(toolChild<QLineEdit>(tool, "TextNotes")->text(), "E");
     perform("F3");
     EXPECT_EQ(toolChild<QLineEdit>(tool, "TextNotes")->text(), "");
     EXPECT_TRUE(chordRows(tool).empty());
-    EXPECT_TRUE(window->Picture().overlay().empty());
+    EXPECT_TRUE(window->Picture().overlay(OverlayLayer::ChosenNotes).empty());
 }
 
 } // namespace
