@@ -83,7 +83,8 @@ std::optional<ChosenScale> chooseScale(const ScaleRequest& request, std::string&
     if (!root) {
         strError = "unknown root " + quoted(request.strRoot) + " (one of";
         for (std::string_view strRootName : kRootNames) {
-            strError += " " + std::string(strRootName);
+            strError += ' ';
+            strError += strRootName;
         }
         strError += ")";
         return std::nullopt;

@@ -100,7 +100,8 @@ ChordScaleIndex::ChordScaleIndex() {
     std::array<std::array<int8_t, 16>, kRoots.size()> spelled{};
     std::string strAllSlots = "1";
     for (const IntervalSlot& slot : kIntervalSlots) {
-        strAllSlots += "," + std::string(slot.canonical);
+        strAllSlots += ',';
+        strAllSlots += slot.canonical;
     }
     StandardScale scaleAll;
     scaleAll.setScale(strAllSlots);

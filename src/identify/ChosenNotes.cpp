@@ -63,8 +63,10 @@ std::string ChosenNotes::text() const {
             continue;
         }
         named = static_cast<PitchMask>(named | pitchBit(intPitch));
-        strText += (strText.empty() ? "" : " ") +
-                   std::string(kFlatNames[static_cast<std::size_t>(((intPitch % 12) + 12) % 12)]);
+        if (!strText.empty()) {
+            strText += ' ';
+        }
+        strText += kFlatNames[static_cast<std::size_t>(((intPitch % 12) + 12) % 12)];
     }
     return strText;
 }

@@ -66,7 +66,10 @@ const std::vector<TuningPreset>& getTuningPresets() {
 std::string getPresetCaption(const TuningPreset& preset) {
     std::string strNames;
     for (auto it = preset.strStrings.rbegin(); it != preset.strStrings.rend(); ++it) {
-        strNames += (strNames.empty() ? "" : " ") + noteOf(*it).getNoteName();
+        if (!strNames.empty()) {
+            strNames += ' ';
+        }
+        strNames += noteOf(*it).getNoteName();
     }
     const std::string strTitle = preset.strName.empty() ? preset.strInstrument : preset.strName;
     return strTitle + " (" + strNames + ")";

@@ -311,7 +311,10 @@ TEST(ChooseInstrument, TuningRunsFromTheLowestString) {
         ASSERT_EQ(Globals::NumberOfStrings(), row.intStrings);
         std::string strTopDown;
         for (int i = 1; i <= row.intStrings; ++i) {
-            strTopDown += (i > 1 ? " " : "") + Globals::Tuning(i)->getNoteName(true);
+            if (i > 1) {
+                strTopDown += ' ';
+            }
+            strTopDown += Globals::Tuning(i)->getNoteName(true);
         }
         EXPECT_EQ(strTopDown, row.strTopDown);
     }

@@ -13,8 +13,10 @@ namespace {
 std::string readBack(const TypedNotes& notes) {
     std::string strText;
     for (const int intRoot : notes.collRoots) {
-        strText += (strText.empty() ? "" : " ") +
-                   std::string(kRoots[static_cast<std::size_t>(intRoot)].strName);
+        if (!strText.empty()) {
+            strText += ' ';
+        }
+        strText += kRoots[static_cast<std::size_t>(intRoot)].strName;
     }
     return notes.strUnknown.empty() ? strText : "unknown " + notes.strUnknown;
 }

@@ -47,27 +47,47 @@ TEST(Schedule, BeatsOfScaleAndChord) {
 }
 
 TEST(Schedule, OpenStringsAndLowestString) {
+    // Each row makes its tuning when it is checked.
     struct Row {
         const char* strName;
-        InstrumentSetup setup;
+        std::vector<SimpleNote> (*makeTuning)();
         std::vector<int> collOpen;
         int intLowest;
     };
     const std::vector<Row> collRows{
-        {"stored octaves", SoundCases::guitarDefault(), {64, 59, 55, 50, 45, 40}, 6},
-        {"drop D in octave 3", SoundCases::guitarDropD(), {64, 59, 55, 50, 45, 38}, 6},
-        {"seven strings in octave 3", SoundCases::sevenString(), {76, 71, 67, 62, 57, 52, 47}, 7},
-        {"re-entrant", SoundCases::reentrant(), {64, 59, 55, 50, 45, 52}, 5},
+        {"stored octaves",
+         [] { return SoundCases::guitarDefault().collTuning; },
+         {64, 59, 55, 50, 45, 40},
+         6},
+        {"drop D in octave 3",
+         [] { return SoundCases::guitarDropD().collTuning; },
+         {64, 59, 55, 50, 45, 38},
+         6},
+        {"seven strings in octave 3",
+         [] { return SoundCases::sevenString().collTuning; },
+         {76, 71, 67, 62, 57, 52, 47},
+         7},
+        {"re-entrant",
+         [] { return SoundCases::reentrant().collTuning; },
+         {64, 59, 55, 50, 45, 52},
+         5},
         // Viola order in octave 3: C3 then G, D, A each strictly above the string below.
         {"viola in octave 3",
-         {1, SoundCases::tuning({"A", "D", "G", "C"}), 1},
+         [] {
+             return SoundCases::tuning({"A", "D", "G", "C"});
+         },
          {57, 50, 43, 36},
          4},
         // Two strings on the same pitch class in octave 3: the upper one an octave higher.
-        {"unison in octave 3", {1, SoundCases::tuning({"E", "E"}), 1}, {52, 40}, 2},
+        {"unison in octave 3",
+         [] {
+             return SoundCases::tuning({"E", "E"});
+         },
+         {52, 40},
+         2},
     };
     for (const Row& row : collRows) {
-        const std::vector<int> collOpen = NoteSchedule::openStringNotes(row.setup.collTuning);
+        const std::vector<int> collOpen = NoteSchedule::openStringNotes(row.makeTuning());
         EXPECT_EQ(collOpen, row.collOpen) << row.strName;
         EXPECT_EQ(NoteSchedule::lowestString(collOpen), row.intLowest) << row.strName;
     }
