@@ -17,6 +17,7 @@
 #include "ScaleSet.h"
 #include "SimpleNote.h"
 #include "StandardScale.h"
+#include "ZoomLevel.h"
 
 #include <QMainWindow>
 #include <QString>
@@ -29,9 +30,11 @@ class PictureBox;
 class QAction;
 class QButtonGroup;
 class QCheckBox;
+class QDialog;
 class QFrame;
 class QLineEdit;
 class QListWidget;
+class QMenu;
 class QPushButton;
 class QRadioButton;
 
@@ -51,6 +54,7 @@ class FormGamutrix : public QMainWindow {
     const PictureBox& Picture() const { return *PicScaleInstrument; }
     // The interval set that the chord builder last built.
     const Intervals& ChordIntervals() const { return chordIntervals; }
+    const ZoomLevel& Zoom() const { return zoomCurrent; }
 
     void ChangedPitch();
     void ChangedInstrument();
@@ -109,6 +113,15 @@ class FormGamutrix : public QMainWindow {
     void MnuSaveBitmap_Click();
     void mnuExit_Click();
 
+    // Zoom.
+    void createZoomMenu(QMenu* mnuDisplay);
+    void restoreZoom();
+    void changeZoom(ZoomLevel zoomNew);
+    void applyZoom();
+    void updateZoomItems();
+    void keepOnScreen();
+    void zoomDialog(QDialog& dialog) const;
+
     // State.
     QString strProgramDir;
     int16_t intMode = 0;
@@ -124,6 +137,7 @@ class FormGamutrix : public QMainWindow {
     std::unique_ptr<FretBoard> viewFretBoard;
     std::unique_ptr<PianoKeyboard> viewPianoKeyboard;
     int intOuterHeightTwips = 0;
+    ZoomLevel zoomCurrent;
     bool boolConfigWritten = false;
 
     // Controls.
@@ -155,4 +169,7 @@ class FormGamutrix : public QMainWindow {
     // Menu items.
     QAction* mnuFretboard = nullptr;
     QAction* mnuKeyboard = nullptr;
+    QAction* mnuZoomIn = nullptr;
+    QAction* mnuZoomOut = nullptr;
+    QAction* mnuActualSize = nullptr;
 };
