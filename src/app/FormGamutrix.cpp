@@ -212,6 +212,7 @@ void FormGamutrix::Form_Load() {
         rectWindow.moveCenter(screen->availableGeometry().center());
         move(rectWindow.topLeft());
     }
+    keepOnScreen();
 }
 
 void FormGamutrix::ChangedPitch() {

@@ -81,8 +81,9 @@ void FormGamutrix::updateZoomItems() {
 }
 
 void FormGamutrix::keepOnScreen() {
+    // At the natural size the window stays wherever it was put.
     const QScreen* screen = this->screen();
-    if (screen == nullptr) {
+    if (screen == nullptr || zoomCurrent.isActualSize()) {
         return;
     }
     // A window that grew past the screen's edge comes back in; its top-left corner wins when it

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QMenu>
 #include <QMessageBox>
+#include <QScreen>
 #include <QSettings>
 #include <map>
 #include <tuple>
@@ -187,6 +188,9 @@ TEST_F(ZoomTest, TwoHundredPercentPictureIsDrawnAtTwiceTheSize) {
         EXPECT_EQ(image.pixelColor(samplePixel(place, 200) * dblScreenRatio), place.colour)
             << place.strWhat;
     }
+    // The widget shows the picture one to one, not squeezed back to its natural size.
+    const QImage imageWidget = child<PictureBox>("PicScaleInstrument")->grab().toImage();
+    EXPECT_EQ(pictureDifference(imageWidget, image), "");
     // The same places at 100 % after coming back.
     actualSize();
     const QImage imageActual = shownPicture();
@@ -298,6 +302,9 @@ TEST_F(ZoomTest, StoredZoomThatIsNoStepStartsAtNaturalSize) {
         start();
         EXPECT_EQ(window->Zoom().percent(), intPercent) << value.toString().toStdString();
         EXPECT_EQ(window->centralWidget()->width(), 8895 * intPercent / 1500);
+        // Even when larger than the screen, it opens with its title bar on it.
+        EXPECT_TRUE(
+            window->screen()->availableGeometry().contains(window->frameGeometry().topLeft()));
         window.reset();
     }
 }
@@ -327,4 +334,19 @@ TEST_F(ZoomTest, DialogsOpenAtTheWindowsZoom) {
         EXPECT_EQ(rectSeen, rectOk) << intZoomIns;
         window.reset();
     }
+}
+
+TEST_F(ZoomTest, GrownWindowStaysOnTheScreen) {
+    start();
+    const QRect rectScreen = window->screen()->availableGeometry();
+    ASSERT_TRUE(rectScreen.contains(window->frameGeometry())) << "starts centred";
+    // 125 %: 741 x 540 pixels, which still fit on the test screen but not where the window
+    // was centred at 100 %.
+    zoomIn();
+    ASSERT_LE(window->frameGeometry().width(), rectScreen.width());
+    EXPECT_TRUE(rectScreen.contains(window->frameGeometry()));
+    // Larger than the screen: the top-left corner stays on it.
+    zoomIn();
+    zoomIn();
+    EXPECT_EQ(window->frameGeometry().topLeft(), rectScreen.topLeft());
 }

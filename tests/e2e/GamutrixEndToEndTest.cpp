@@ -29,6 +29,8 @@ class GamutrixEndToEnd : public ::testing::Test {
         ASSERT_TRUE(xserver.waitForReadyRead(kStepTimeoutMs)) << "no virtual X server started";
         qputenv("DISPLAY", ":" + xserver.readLine().trimmed());
         qputenv("QT_QPA_PLATFORM", "xcb");
+        // Preferences (the zoom) of the user running the tests must not change what they see.
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(configDir.path()));
         // The program alone in a directory of its own, as after an installation.
         ASSERT_TRUE(QFile::copy(GAMUTRIX_BINARY, strProgram));
     }
@@ -74,6 +76,7 @@ class GamutrixEndToEnd : public ::testing::Test {
     }
 
     QTemporaryDir programDir;
+    QTemporaryDir configDir;
     QString strProgram = programDir.filePath("gamutrix");
     QProcess xserver;
     QProcess program;
