@@ -310,6 +310,7 @@ void FormGamutrix::closeEvent(QCloseEvent* event) {
         writeConfig();
         boolConfigWritten = true;
     }
+    saveZoom();
     event->accept();
 }
 

@@ -116,6 +116,7 @@ class FormGamutrix : public QMainWindow {
     // Zoom.
     void createZoomMenu(QMenu* mnuDisplay);
     void restoreZoom();
+    void saveZoom() const;
     void changeZoom(ZoomLevel zoomNew);
     void applyZoom();
     void updateZoomItems();

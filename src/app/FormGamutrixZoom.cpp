@@ -64,7 +64,17 @@ void FormGamutrix::changeZoom(ZoomLevel zoomNew) {
     RedrawUI();
     RedrawScale();
     keepOnScreen();
-    QSettings().setValue(kZoomSettingKey, zoomCurrent.percent());
+}
+
+void FormGamutrix::saveZoom() const {
+    // Written once, when the window closes: a preference file is written and flushed to the
+    // disk as a whole, which would slow every zoom step. A user who never zoomed gets none.
+    QSettings settings;
+    bool boolNumber = false;
+    const int intStored = settings.value(kZoomSettingKey).toInt(&boolNumber);
+    if ((boolNumber || !zoomCurrent.isActualSize()) && intStored != zoomCurrent.percent()) {
+        settings.setValue(kZoomSettingKey, zoomCurrent.percent());
+    }
 }
 
 void FormGamutrix::applyZoom() {

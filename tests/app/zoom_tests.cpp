@@ -281,11 +281,25 @@ TEST_F(ZoomTest, RememberedBetweenRunsButNotInTheConfigurationFile) {
     EXPECT_EQ(window->Picture().size(), QSize(866, 338)) << "577 x 225 times 1.5, rounded";
     expectShows("C Ionian [1,2,3,4,5,6,7] bold C; keyboard; mode 0; rows 0/0");
 
-    actualSize();
+    // Only closing the window keeps a new zoom.
+    zoomIn();
     window.reset();
+    start();
+    EXPECT_EQ(window->Zoom().percent(), 150);
+    actualSize();
+    window->close();
     start();
     EXPECT_EQ(window->Zoom().percent(), 100);
     EXPECT_EQ(window->centralWidget()->width(), 593);
+}
+
+TEST_F(ZoomTest, NoPreferenceFileForAUserWhoEndsAtNaturalSize) {
+    start();
+    zoomIn();
+    actualSize();
+    window->close();
+    EXPECT_EQ(QDir(settingsDir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+              QStringList());
 }
 
 TEST_F(ZoomTest, StoredZoomThatIsNoStepStartsAtNaturalSize) {
