@@ -95,6 +95,17 @@ TEST(QtPictureSurfaceTest, NewPixelRatioDrawsAfreshAtThatResolution) {
         QtPictureSurface fresh(8655, 3375, dblRatio);
         EXPECT_TRUE(draw(surface) == draw(fresh)) << dblRatio;
     }
+    // A marker on whole pixels has the same sub-pixel phase at every ratio: it must be drawn at
+    // the new ratio, not taken from the markers drawn before.
+    const auto drawMarker = [](QtPictureSurface& target) {
+        target.drawCircle(1500, 1500, 150, kBlack, RgbColor{153, 0, 0});
+        return target.image().copy();
+    };
+    QtPictureSurface surfaceMarker(8655, 3375);
+    drawMarker(surfaceMarker);
+    surfaceMarker.setPixelRatio(2.0);
+    QtPictureSurface freshMarker(8655, 3375, 2.0);
+    EXPECT_TRUE(drawMarker(surfaceMarker) == drawMarker(freshMarker));
     // At 2: the root marker on the top string's eighth fret, centred at (1028 + 8 * 550 - 275,
     // 758) = (5153, 758) twips, is filled at (5063, 683) twips, times 2 over 15: (675, 91).
     surface.setPixelRatio(2.0);
