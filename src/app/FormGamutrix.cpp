@@ -6,6 +6,7 @@
 #include "Globals.h"
 #include "PianoKeyboard.h"
 #include "PictureBox.h"
+#include "TuningMenu.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -135,6 +136,7 @@ void FormGamutrix::createMenus() {
     mnuFile->setObjectName("mnuFile");
     addItem(mnuFile, "MnuSaveBitmap", tr("Save As Bitmap"), QKeySequence(Qt::CTRL | Qt::Key_S),
             &FormGamutrix::MnuSaveBitmap_Click);
+    addExportItems(mnuFile);
     addSeparator(mnuFile, "mnuSepFile1");
     addItem(mnuFile, "mnuExit", tr("Exit"), QKeySequence(Qt::CTRL | Qt::Key_X),
             &FormGamutrix::mnuExit_Click);
@@ -180,6 +182,7 @@ void FormGamutrix::createMenus() {
     addItem(mnuDisplay, "mnuKeyboardSetup", tr("Keyboard Setup"),
             QKeySequence(Qt::CTRL | Qt::Key_F3), &FormGamutrix::mnuKeyboardSetup_Click);
     createZoomMenu(mnuDisplay);
+    tuningMenu = new TuningMenu(*this, *mnuDisplay);
 
     QMenu* mnuHelp = menuBar()->addMenu(tr("Help"));
     mnuHelp->setObjectName("mnuHelp");
@@ -197,6 +200,7 @@ void FormGamutrix::Form_Load() {
     intCurrentInstrument = 1;
     intMode = 0;
     readConfig();
+    tuningMenu->restoreInstrumentSetup();
     ChangedPitch();
     ChangedInstrument();
     RedrawUI();
@@ -255,6 +259,7 @@ void FormGamutrix::RedrawScale() {
     TextTitle->setCursorPosition(0);
     TextScale->setText(strScaleData);
     TextScale->setCursorPosition(0);
+    // The views are kept until the next redraw: they know where each string, fret and key lies.
     PictureSurface& surface = PicScaleInstrument->surface();
     if (intCurrentInstrument == 1) {
         viewFretBoard = std::make_unique<FretBoard>();
@@ -270,6 +275,14 @@ void FormGamutrix::RedrawScale() {
         viewPianoKeyboard->drawScaleData();
     }
     PicScaleInstrument->update();
+}
+
+const FretBoard* FormGamutrix::currentFretBoard() const {
+    return intCurrentInstrument == 1 ? viewFretBoard.get() : nullptr;
+}
+
+const PianoKeyboard* FormGamutrix::currentPianoKeyboard() const {
+    return intCurrentInstrument == 2 ? viewPianoKeyboard.get() : nullptr;
 }
 
 void FormGamutrix::RedrawUI() {

@@ -28,15 +28,17 @@ class FretBoard;
 class PianoKeyboard;
 class PictureBox;
 class QAction;
+class QMenu;
+struct PictureContent;
 class QButtonGroup;
 class QCheckBox;
 class QDialog;
 class QFrame;
 class QLineEdit;
 class QListWidget;
-class QMenu;
 class QPushButton;
 class QRadioButton;
+class TuningMenu;
 
 class FormGamutrix : public QMainWindow {
     Q_OBJECT
@@ -52,6 +54,11 @@ class FormGamutrix : public QMainWindow {
     // The outer height in twips that RedrawUI gave the window (title bar, menu and borders in).
     int OuterHeightTwips() const { return intOuterHeightTwips; }
     const PictureBox& Picture() const { return *PicScaleInstrument; }
+    PictureBox& pictureBox() { return *PicScaleInstrument; }
+    // The views of the last redraw; nullptr for the instrument not shown.
+    const FretBoard* currentFretBoard() const;
+    const PianoKeyboard* currentPianoKeyboard() const;
+    std::shared_ptr<const StandardScale> currentScale() const { return scaleCurrent; }
     // The interval set that the chord builder last built.
     const Intervals& ChordIntervals() const { return chordIntervals; }
     const ZoomLevel& Zoom() const { return zoomCurrent; }
@@ -113,6 +120,13 @@ class FormGamutrix : public QMainWindow {
     void MnuSaveBitmap_Click();
     void mnuExit_Click();
 
+    // Export and printing (FormGamutrixExport.cpp).
+    void addExportItems(QMenu* mnuFile);
+    PictureContent currentPictureContent() const;
+    void mnuExportPicture_Click();
+    void mnuPrint_Click();
+    void mnuPrintPreview_Click();
+
     // Zoom.
     void createZoomMenu(QMenu* mnuDisplay);
     void restoreZoom();
@@ -173,4 +187,5 @@ class FormGamutrix : public QMainWindow {
     QAction* mnuZoomIn = nullptr;
     QAction* mnuZoomOut = nullptr;
     QAction* mnuActualSize = nullptr;
+    TuningMenu* tuningMenu = nullptr;
 };

@@ -1,8 +1,19 @@
 #include "PictureBox.h"
 
+#include <QColor>
+#include <QMouseEvent>
 #include <QPainter>
+#include <QPen>
 #include <QRectF>
 #include <cmath>
+
+namespace {
+
+QColor toQColor(RgbColor longColor) {
+    return {longColor.red, longColor.green, longColor.blue};
+}
+
+} // namespace
 
 PictureBox::PictureBox(int intTwipsWidth, int intTwipsHeight, QWidget* parent)
     : QWidget(parent), picSurface(intTwipsWidth, intTwipsHeight, devicePixelRatioF()) {
@@ -25,7 +36,16 @@ QPointF PictureBox::toWidget(QPoint ptTwips) const {
 }
 
 QPoint PictureBox::toTwips(QPointF ptWidget) const {
-    return (ptWidget * QtPictureSurface::kTwipsPerPixel / dblZoom).toPoint();
+    const QPointF ptTwips = ptWidget * QtPictureSurface::kTwipsPerPixel / dblZoom;
+    return {static_cast<int>(std::lround(ptTwips.x())), static_cast<int>(std::lround(ptTwips.y()))};
+}
+
+void PictureBox::setOverlay(std::vector<OverlayMarker> collMarkers) {
+    if (collMarkers == collOverlay) {
+        return;
+    }
+    collOverlay = std::move(collMarkers);
+    update();
 }
 
 void PictureBox::paintEvent(QPaintEvent* /*event*/) {
@@ -33,4 +53,24 @@ void PictureBox::paintEvent(QPaintEvent* /*event*/) {
     const QImage& image = picSurface.image();
     QPainter painter(this);
     painter.drawImage(QRectF(QPointF(0, 0), QSizeF(image.size()) / devicePixelRatioF()), image);
+    if (collOverlay.empty()) {
+        return;
+    }
+    // Markers grow with the zoom like the picture's own, outline included.
+    painter.setRenderHint(QPainter::Antialiasing);
+    for (const OverlayMarker& marker : collOverlay) {
+        painter.setPen(QPen(toQColor(marker.longOutline), 2 * dblZoom));
+        painter.setBrush(toQColor(marker.longFill));
+        const double dblRadius = toWidget(QPoint(marker.intRadius, 0)).x();
+        painter.drawEllipse(toWidget(QPoint(marker.x, marker.y)), dblRadius, dblRadius);
+    }
+}
+
+void PictureBox::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        QWidget::mousePressEvent(event);
+        return;
+    }
+    const QPoint ptTwips = toTwips(event->position());
+    emit pictureClicked(ptTwips.x(), ptTwips.y());
 }

@@ -5,12 +5,26 @@
 #include <QPoint>
 #include <QPointF>
 #include <QWidget>
+#include <vector>
 
+class QMouseEvent;
 class QPaintEvent;
+
+// A marker drawn over the picture on screen only, in twips of the picture.
+struct OverlayMarker {
+    int x = 0;
+    int y = 0;
+    int intRadius = 0;
+    RgbColor longOutline;
+    RgbColor longFill;
+    friend bool operator==(const OverlayMarker&, const OverlayMarker&) = default;
+};
 
 // A fixed-size widget that shows a QtPictureSurface. Draw on surface(), then call update().
 // The surface is rendered at the zoom times the device-pixel ratio of the screen the widget
 // starts on, so a zoomed picture is drawn afresh at its size, never scaled as a bitmap.
+// Overlay markers (chosen notes, the note sounding) are painted over the image on screen and are
+// never part of surface().image(), so a saved picture shows only what the views drew.
 class PictureBox : public QWidget {
     Q_OBJECT
 
@@ -29,10 +43,19 @@ class PictureBox : public QWidget {
     QPointF toWidget(QPoint ptTwips) const;
     QPoint toTwips(QPointF ptWidget) const;
 
+    void setOverlay(std::vector<OverlayMarker> collMarkers);
+    const std::vector<OverlayMarker>& overlay() const { return collOverlay; }
+
+  signals:
+    // A left-button press on the picture, in twips of the picture.
+    void pictureClicked(int xTwips, int yTwips);
+
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
 
   private:
     QtPictureSurface picSurface;
     qreal dblZoom = 1.0;
+    std::vector<OverlayMarker> collOverlay;
 };

@@ -10,7 +10,6 @@ namespace {
 
 constexpr RgbColor kMarkerFill{102, 0, 0};
 constexpr RgbColor kRootMarkerFill{153, 0, 0};
-constexpr int kMarkerRadius = 150;
 // Interval codes sit slightly right of the marker centre so they look centred in the circle.
 constexpr int kCodeOffsetX = 18;
 constexpr int kTuningNameOffsetX = 800;
@@ -83,6 +82,32 @@ int FretBoard::markerX(int intFret) const {
     const int intHalfFret = roundHalfEven(intFretWidth / 2.0);
     const int intSpace = boolLeftHand ? intNumberFrets + 1 - intFret : intFret;
     return intLeft + intSpace * intFretWidth - intHalfFret;
+}
+
+std::optional<FretPosition> FretBoard::positionAt(int x, int y) const {
+    if (!boolBoardDrawn) {
+        return std::nullopt;
+    }
+    const int intOffsetY = y - intTop + intStringDistance / 2;
+    if (intOffsetY < 0) {
+        return std::nullopt;
+    }
+    const int intString = intOffsetY / intStringDistance + 1;
+    // Fret space 0 lies left of the first line; space k ends at line k.
+    const int intOffsetX = x - intLeft + intFretWidth;
+    if (intString > intNumberStrings || intOffsetX < 0) {
+        return std::nullopt;
+    }
+    const int intSpace = intOffsetX / intFretWidth;
+    const int intFret = boolLeftHand ? intNumberFrets + 1 - intSpace : intSpace;
+    if (intFret < 0 || intFret > intNumberFrets) {
+        return std::nullopt;
+    }
+    return FretPosition{intString, intFret};
+}
+
+PicturePoint FretBoard::markerCentre(FretPosition pos) const {
+    return {markerX(pos.intFret), intTop + (pos.intString - 1) * intStringDistance};
 }
 
 void FretBoard::drawScaleData() {

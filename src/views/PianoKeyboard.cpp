@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdlib>
 #include <vector>
 
 namespace {
@@ -47,6 +48,9 @@ constexpr int kBelowNameRow = 120;
 constexpr int kBelowCodeRowAfterName = 330;
 constexpr int kAboveNameRow = 320;
 constexpr int kAboveCodeRowAfterName = 560;
+
+// The white pitch classes in key order, C to B.
+constexpr std::array<int, 7> kWhitePitches{0, 2, 4, 5, 7, 9, 11};
 
 } // namespace
 
@@ -121,6 +125,57 @@ void PianoKeyboard::printCentred(int x, int y, const std::string& strText) {
     pic.print(strText);
 }
 
+std::optional<SimpleNote> PianoKeyboard::keyAt(int x, int y) const {
+    if (!boolKeyboardDrawn || y < intTop || y > intTop + intKeyLength) {
+        return std::nullopt;
+    }
+    const int intHalfWidth = roundHalfEven(intBlackKeyWidth / 2.0);
+    // White key k spans [intLeft + k * width, intLeft + (k + 1) * width).
+    const int intOffset = x - intLeft;
+    if (intOffset < intKeyWidth) {
+        return std::nullopt;
+    }
+    int k = intOffset / intKeyWidth;
+    int intAbove = 0;
+    if (y <= intTop + intBlackKeyLength) {
+        // A black key straddles the boundary between white keys k and k + 1.
+        const int intNearest = (intOffset + intKeyWidth / 2) / intKeyWidth;
+        const int intBoundary = intNearest * intKeyWidth;
+        if (std::abs(intOffset - intBoundary) <= intHalfWidth && intNearest - 1 >= 1 &&
+            intNearest - 1 <= kWhiteKeys && hasBlackKeyAfter(intNearest - 1)) {
+            k = intNearest - 1;
+            intAbove = 1;
+        }
+    }
+    if (k < 1 || k > kWhiteKeys) {
+        return std::nullopt;
+    }
+    SimpleNote noteKey;
+    noteKey.setPitch(
+        static_cast<int16_t>(kWhitePitches[static_cast<std::size_t>((k - 1) % 7)] + intAbove));
+    noteKey.setOctave(static_cast<int16_t>(kLowestOctave + (k - 1) / 7));
+    noteKey.setSign(0);
+    return noteKey;
+}
+
+PicturePoint PianoKeyboard::markerCentre(const SimpleNote& noteValue) const {
+    const int p = ((noteValue.Pitch() % 12) + 12) % 12;
+    const KeyPlace place = kKeyPlaces[static_cast<std::size_t>(p)];
+    const int k = place.intWhiteKey + 7 * (noteValue.Octave() - kLowestOctave);
+    if (place.boolBlack) {
+        return {intLeft + intKeyWidth * (k + 1),
+                intTop + roundHalfEven(intBlackKeyLength * 3.0 / 4.0)};
+    }
+    return {intLeft + intKeyWidth * k + roundHalfEven(intKeyWidth / 2.0),
+            intTop + roundHalfEven(intKeyLength * 7.0 / 8.0)};
+}
+
+int PianoKeyboard::markerRadius(const SimpleNote& noteValue) const {
+    const int p = ((noteValue.Pitch() % 12) + 12) % 12;
+    return kKeyPlaces[static_cast<std::size_t>(p)].boolBlack ? roundHalfEven(intKeyWidth / 6.0)
+                                                             : roundHalfEven(intKeyWidth / 5.0);
+}
+
 void PianoKeyboard::showNote(const SimpleNote& noteValue, const std::string& strIntervalDesc,
                              RgbColor longColor) {
     const int intOctave = noteValue.Octave();
@@ -131,15 +186,14 @@ void PianoKeyboard::showNote(const SimpleNote& noteValue, const std::string& str
         return;
     }
     PictureSurface& pic = *picPianoKey;
-    const KeyPlace place = kKeyPlaces[static_cast<std::size_t>(p)];
-    const int k = place.intWhiteKey + 7 * (intOctave - kLowestOctave);
+    const bool boolBlackKey = kKeyPlaces[static_cast<std::size_t>(p)].boolBlack;
     const bool boolShowNames = Globals::ShowNoteNames();
     const bool boolShowCode = Globals::ShowIntervals() && !strIntervalDesc.empty();
+    const PicturePoint ptCentre = markerCentre(noteValue);
+    const int x = ptCentre.x;
 
-    if (!place.boolBlack) {
-        const int x = intLeft + intKeyWidth * k + roundHalfEven(intKeyWidth / 2.0);
-        pic.drawCircle(x, intTop + roundHalfEven(intKeyLength * 7.0 / 8.0),
-                       roundHalfEven(intKeyWidth / 5.0), longColor, longColor);
+    if (!boolBlackKey) {
+        pic.drawCircle(x, ptCentre.y, markerRadius(noteValue), longColor, longColor);
         const int intBelow = intTop + intKeyLength;
         if (boolShowNames) {
             printCentred(x, intBelow + kBelowNameRow, noteValue.getNoteName(false));
@@ -155,9 +209,7 @@ void PianoKeyboard::showNote(const SimpleNote& noteValue, const std::string& str
     if (longColor == kBlack) {
         longColor = kWhite;
     }
-    const int x = intLeft + intKeyWidth * (k + 1);
-    pic.drawCircle(x, intTop + roundHalfEven(intBlackKeyLength * 3.0 / 4.0),
-                   roundHalfEven(intKeyWidth / 6.0), longColor, longColor);
+    pic.drawCircle(x, ptCentre.y, markerRadius(noteValue), longColor, longColor);
     if (boolShowNames) {
         printCentred(x, intTop - kAboveNameRow, noteValue.getNoteName(false));
     }

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "PicturePoint.h"
 #include "PictureSurface.h"
 #include "SimpleNote.h"
 #include "StandardScale.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 
 // A three-octave piano keyboard (C3 to B5) with the notes of the attached scale marked on their
@@ -22,6 +24,14 @@ class PianoKeyboard {
                   RgbColor longColor = kBlack);
     // Marks every note of the scale with its interval code.
     void drawScaleData();
+
+    // Where things sit on the keyboard drawn by resetPianoKeyboard, in twips; for clicks and
+    // overlays. keyAt gives the key under (x, y), black keys lying over the white ones, as a
+    // note with the key's pitch and octave (3..5) and no sign; nothing off the keys.
+    std::optional<SimpleNote> keyAt(int x, int y) const;
+    // Centre and radius of the disc showNote draws for the note's key.
+    PicturePoint markerCentre(const SimpleNote& noteValue) const;
+    int markerRadius(const SimpleNote& noteValue) const;
 
   private:
     void initKeyboardGeometry();

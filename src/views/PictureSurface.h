@@ -17,7 +17,7 @@ inline constexpr RgbColor kWhite{255, 255, 255};
 // The drawing area the instrument views draw on. Coordinates and text extents are in twips
 // (1440 per inch); line widths are in pixels. The image persists between drawings until clear().
 class PictureSurface {
-public:
+  public:
     virtual ~PictureSurface() = default;
 
     virtual int outerWidth() const = 0;

@@ -29,8 +29,9 @@ class GamutrixEndToEnd : public ::testing::Test {
         ASSERT_TRUE(xserver.waitForReadyRead(kStepTimeoutMs)) << "no virtual X server started";
         qputenv("DISPLAY", ":" + xserver.readLine().trimmed());
         qputenv("QT_QPA_PLATFORM", "xcb");
-        // Preferences (the zoom) of the user running the tests must not change what they see.
-        qputenv("XDG_CONFIG_HOME", QFile::encodeName(configDir.path()));
+        // Preferences in a home of the test's own: the user's are never read or touched.
+        qputenv("HOME", preferencesHome.path().toLocal8Bit());
+        qputenv("XDG_CONFIG_HOME", preferencesHome.filePath(".config").toLocal8Bit());
         // The program alone in a directory of its own, as after an installation.
         ASSERT_TRUE(QFile::copy(GAMUTRIX_BINARY, strProgram));
     }
@@ -75,8 +76,8 @@ class GamutrixEndToEnd : public ::testing::Test {
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
+    QTemporaryDir preferencesHome;
     QTemporaryDir programDir;
-    QTemporaryDir configDir;
     QString strProgram = programDir.filePath("gamutrix");
     QProcess xserver;
     QProcess program;
@@ -146,6 +147,91 @@ TEST_F(GamutrixEndToEnd, ScreenshotsOfAScaleAndAChord) {
     ASSERT_EQ(chord.size(), QSize(593, 432));
     EXPECT_NE(chord, scale);
     EXPECT_EQ(readFile("gamutrix.cfg"), QByteArray("instrument = 2\r\nmode = 1\r\n"));
+}
+
+// Display -> Tuning and "Remember the instrument setup" across restarts. The menus are reached
+// with Alt and the arrow keys: Display is the third menu, "Tuning" the fifth item of it and
+// "Remember the instrument setup" the sixth; the 4-string bass is the eleventh preset.
+class RememberedSetupEndToEnd : public GamutrixEndToEnd {
+  protected:
+    static QString down(int intTimes) { return QString("Down ").repeated(intTimes).trimmed(); }
+    static QString displayItem(int intItem) { return "alt Right Right Down " + down(intItem - 1); }
+    const QString strRemember = displayItem(6) + " Return";
+    const QString strBass = displayItem(5) + " Right " + down(10) + " Return";
+
+    QString preferencesFile() const {
+        return preferencesHome.filePath(".config/Gamutrix/Gamutrix Lite.conf");
+    }
+
+    // Starts the program, gives it the keys, saves the picture and exits; returns the number of
+    // strings drawn in the saved picture.
+    int runAndCountStrings(const QString& strKeys) {
+        EXPECT_FALSE(startProgram().isEmpty());
+        if (!strKeys.isEmpty()) {
+            pressKeys(strKeys);
+        }
+        pressKeys("ctrl+s");
+        EXPECT_FALSE(focusWindow("^GamutrixLite$").isEmpty()) << "no message after saving";
+        pressKeys("Return");
+        EXPECT_FALSE(focusWindow("^Gamutrix Lite").isEmpty());
+        pressKeys("ctrl+x");
+        EXPECT_TRUE(program.waitForFinished(kStepTimeoutMs)) << "the program did not end on Exit";
+        EXPECT_EQ(program.exitCode(), 0) << program.readAllStandardError().toStdString();
+        const QString strPicture = programDir.filePath("guitar-c_ionian.bmp");
+        const QImage picture(strPicture, "BMP");
+        QFile::remove(strPicture);
+        EXPECT_EQ(picture.size(), QSize(577, 225)) << "guitar-c_ionian.bmp missing";
+        // Pixel column 109 (1635 twips) lies between the first fret line (1578) and the markers
+        // of the second fret (from 1703), below the fret numbers: only string lines cross it.
+        int intLines = 0;
+        bool boolOnLine = false;
+        for (int y = 0; y < picture.height(); ++y) {
+            const bool boolDark = qGray(picture.pixel(109, y)) < 128;
+            intLines += boolDark && !boolOnLine ? 1 : 0;
+            boolOnLine = boolDark;
+        }
+        return intLines;
+    }
+};
+
+TEST_F(RememberedSetupEndToEnd, OnTheBassComesBackOffTheDefaultsDo) {
+    program.setWorkingDirectory(QDir::tempPath());
+    // Without remembering, a bass chosen in one run is gone in the next.
+    EXPECT_EQ(runAndCountStrings(strBass), 4);
+    EXPECT_FALSE(QFile::exists(preferencesFile())) << "nothing to remember was written";
+    EXPECT_EQ(runAndCountStrings(""), 6);
+
+    // Remembered: the bass is there after a restart, and the configuration file keeps its two
+    // lines.
+    EXPECT_EQ(runAndCountStrings(strRemember + " " + strBass), 4);
+    QFile file(preferencesFile());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << "no preferences written";
+    const QByteArray preferences = file.readAll();
+    file.close();
+    EXPECT_TRUE(preferences.contains("tuning=G3 D3 A2 E2")) << preferences.toStdString();
+    EXPECT_EQ(runAndCountStrings(""), 4);
+    EXPECT_EQ(readFile("gamutrix.cfg"), QByteArray("instrument = 1\r\nmode = 0\r\n"));
+
+    // Remembering turned off: the next start is on the defaults.
+    EXPECT_EQ(runAndCountStrings(strRemember), 4);
+    EXPECT_EQ(runAndCountStrings(""), 6);
+}
+
+// Damaged preferences: the program starts as usual on the defaults.
+TEST_F(RememberedSetupEndToEnd, ADamagedPreferencesFileStartsOnTheDefaults) {
+    program.setWorkingDirectory(QDir::tempPath());
+    EXPECT_EQ(runAndCountStrings(strRemember + " " + strBass), 4);
+    const QByteArray kDamaged[]{
+        QByteArray("[InstrumentSetup]\nremember=true\nstrings=4\ntuning=G3 D\xff\x00", 55),
+        "[InstrumentSetup]\nremember=true\nstrings=12\n",
+    };
+    for (const QByteArray& bytes : kDamaged) {
+        QFile file(preferencesFile());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(bytes);
+        file.close();
+        EXPECT_EQ(runAndCountStrings(""), 6);
+    }
 }
 
 } // namespace

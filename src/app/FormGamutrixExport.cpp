@@ -1,0 +1,173 @@
+// Exporting the picture as PNG, SVG or PDF, and printing it.
+
+#include "BitmapFileName.h"
+#include "FormGamutrix.h"
+#include "PictureExporter.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QStringList>
+#include <array>
+
+namespace {
+
+const char* const kLastFolderKey = "export/lastFolder";
+const char* const kLastScaleKey = "export/pngScale";
+
+struct ExportFormat {
+    const char* strFilter;
+    const char* strExtension;
+};
+constexpr std::array<ExportFormat, 3> kFormats{{{"PNG image (*.png)", "png"},
+                                                {"SVG drawing (*.svg)", "svg"},
+                                                {"PDF document (*.pdf)", "pdf"}}};
+
+QString exportFolder() {
+    const QString strLast = QSettings().value(kLastFolderKey).toString();
+    if (!strLast.isEmpty() && QFileInfo(strLast).isDir()) {
+        return strLast;
+    }
+    const QString strPictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    return strPictures.isEmpty() ? QDir::homePath() : strPictures;
+}
+
+QString withExtension(const QString& strFileName, const char* strExtension) {
+    return QFileInfo(strFileName).completeBaseName() + "." + strExtension;
+}
+
+} // namespace
+
+void FormGamutrix::addExportItems(QMenu* mnuFile) {
+    const auto addItem = [this, mnuFile](const char* strName, const QString& strCaption,
+                                         const QKeySequence& shortcut,
+                                         void (FormGamutrix::*handler)()) {
+        QAction* action = mnuFile->addAction(strCaption);
+        action->setObjectName(strName);
+        action->setShortcut(shortcut);
+        connect(action, &QAction::triggered, this, handler);
+    };
+    addItem("mnuExportPicture", tr("Export Picture..."), QKeySequence(Qt::CTRL | Qt::Key_E),
+            &FormGamutrix::mnuExportPicture_Click);
+    mnuFile->addSeparator()->setObjectName("mnuSepFilePrint");
+    addItem("mnuPrint", tr("Print..."), QKeySequence(Qt::CTRL | Qt::Key_P),
+            &FormGamutrix::mnuPrint_Click);
+    addItem("mnuPrintPreview", tr("Print Preview..."), QKeySequence(),
+            &FormGamutrix::mnuPrintPreview_Click);
+}
+
+PictureContent FormGamutrix::currentPictureContent() const {
+    return PictureContent{scaleCurrent, intCurrentInstrument, TextTitle->text().toStdString(),
+                          TextScale->text().toStdString()};
+}
+
+void FormGamutrix::mnuExportPicture_Click() {
+    const QString strProposed = bitmapFileName(intCurrentInstrument, TextTitle->text());
+    QStringList collFilters;
+    for (const ExportFormat& format : kFormats) {
+        collFilters << tr(format.strFilter);
+    }
+    QFileDialog dialog(this, tr("Export Picture"), exportFolder());
+    dialog.setObjectName("DlgExportPicture");
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setNameFilters(collFilters);
+    dialog.setDefaultSuffix(kFormats[0].strExtension);
+    dialog.selectFile(withExtension(strProposed, kFormats[0].strExtension));
+    // Choosing another type renames the proposal to match it.
+    connect(&dialog, &QFileDialog::filterSelected, &dialog,
+            [&dialog, &collFilters](const QString& strFilter) {
+                const auto intIndex = static_cast<std::size_t>(collFilters.indexOf(strFilter));
+                if (intIndex >= kFormats.size()) {
+                    return;
+                }
+                dialog.setDefaultSuffix(kFormats[intIndex].strExtension);
+                const QStringList collTyped = dialog.selectedFiles();
+                const QString strName =
+                    collTyped.isEmpty() ? QString() : QFileInfo(collTyped.first()).fileName();
+                if (!strName.isEmpty()) {
+                    dialog.selectFile(withExtension(strName, kFormats[intIndex].strExtension));
+                }
+            });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return;
+    }
+    const QString strPath = dialog.selectedFiles().first();
+    QSettings().setValue(kLastFolderKey, QFileInfo(strPath).absolutePath());
+
+    int intScaleFactor = 1;
+    if (QFileInfo(strPath).suffix().compare("png", Qt::CaseInsensitive) == 0) {
+        QInputDialog scaleDialog(this);
+        scaleDialog.setObjectName("DlgExportScale");
+        scaleDialog.setWindowTitle(tr("Export Picture"));
+        scaleDialog.setLabelText(tr("PNG scale (1 to 4 times the screen size):"));
+        scaleDialog.setInputMode(QInputDialog::IntInput);
+        scaleDialog.setIntRange(1, 4);
+        scaleDialog.setIntValue(qBound(1, QSettings().value(kLastScaleKey, 1).toInt(), 4));
+        if (scaleDialog.exec() != QDialog::Accepted) {
+            return;
+        }
+        intScaleFactor = scaleDialog.intValue();
+        QSettings().setValue(kLastScaleKey, intScaleFactor);
+    }
+
+    QString strError;
+    if (!exportPicture(currentPictureContent(), strPath, intScaleFactor, strError)) {
+        QMessageBox box(QMessageBox::Warning, "GamutrixLite", strError, QMessageBox::Ok, this);
+        box.setObjectName("MsgExportFailed");
+        box.setTextFormat(Qt::PlainText);
+        box.exec();
+    }
+}
+
+void FormGamutrix::mnuPrint_Click() {
+    QPrinter printer(QPrinter::HighResolution);
+    const PictureContent content = currentPictureContent();
+    preparePicturePrinter(printer, content);
+    QPrintDialog dialog(&printer, this);
+    dialog.setObjectName("DlgPrint");
+    if (dialog.exec() != QDialog::Accepted) {
+        return;
+    }
+    QString strError;
+    if (!printPicture(content, printer, strError)) {
+        QMessageBox box(QMessageBox::Warning, "GamutrixLite", strError, QMessageBox::Ok, this);
+        box.setObjectName("MsgPrintFailed");
+        box.setTextFormat(Qt::PlainText);
+        box.exec();
+    }
+}
+
+void FormGamutrix::mnuPrintPreview_Click() {
+    QPrinter printer(QPrinter::HighResolution);
+    const PictureContent content = currentPictureContent();
+    preparePicturePrinter(printer, content);
+    QPrintPreviewDialog dialog(&printer, this);
+    dialog.setObjectName("DlgPrintPreview");
+    // A failed print from the preview ends in an empty page and leaves the error for later.
+    QString strError;
+    connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
+            [&content, &strError](QPrinter* target) {
+                if (target != nullptr) {
+                    printPicture(content, *target, strError);
+                }
+            });
+    dialog.exec();
+    if (!strError.isEmpty()) {
+        QMessageBox box(QMessageBox::Warning, "GamutrixLite", strError, QMessageBox::Ok, this);
+        box.setObjectName("MsgPrintFailed");
+        box.setTextFormat(Qt::PlainText);
+        box.exec();
+    }
+}
