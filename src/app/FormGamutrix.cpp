@@ -181,8 +181,8 @@ void FormGamutrix::createMenus() {
             QKeySequence(Qt::CTRL | Qt::Key_F2), &FormGamutrix::mnuFretboardSetup_Click);
     addItem(mnuDisplay, "mnuKeyboardSetup", tr("Keyboard Setup"),
             QKeySequence(Qt::CTRL | Qt::Key_F3), &FormGamutrix::mnuKeyboardSetup_Click);
-    createZoomMenu(mnuDisplay);
     tuningMenu = new TuningMenu(*this, *mnuDisplay);
+    createZoomMenu(mnuDisplay);
 
     QMenu* mnuHelp = menuBar()->addMenu(tr("Help"));
     mnuHelp->setObjectName("mnuHelp");
