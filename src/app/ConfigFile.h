@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -8,6 +9,9 @@
 // The text of the configuration file "gamutrix.cfg": two lines "instrument = N" and "mode = N".
 // Plain C++ so that it can be tested and fuzzed without a window.
 namespace ConfigFile {
+
+// A larger file is not one this program wrote: it is not read at all, and the defaults stay.
+constexpr std::size_t kMaxFileBytes = std::size_t{1} << 20;
 
 struct Values {
     int16_t intInstrument = 0; // 0 when the file does not name one

@@ -2,10 +2,9 @@
 
 #include "BuiltInCatalogue.h"
 #include "DialogGeometry.h"
-#include "FretBoard.h"
 #include "Globals.h"
-#include "PianoKeyboard.h"
 #include "PictureBox.h"
+#include "ScalePicture.h"
 #include "TuningMenu.h"
 
 #include <QAction>
@@ -19,6 +18,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 
 using DialogGeometry::moveTwipsTop;
 using DialogGeometry::placeControl;
@@ -43,8 +43,16 @@ FormGamutrix::FormGamutrix(const QString& strProgramDir, QWidget* parent)
     createMenus();
     createChordFrame();
     restoreZoom();
+    PicScaleInstrument->installEventFilter(this);
     for (QListWidget* list : {ListScaleCategory, ListScale, ListTriad, ListQuadriad}) {
         list->installEventFilter(this);
+        // Ctrl+click or Ctrl+Space on the selected row would leave the current row unselected, so
+        // nothing would show what is drawn: the current row is selected again.
+        connect(list, &QListWidget::itemSelectionChanged, this, [list] {
+            if (list->currentItem() != nullptr && list->selectedItems().isEmpty()) {
+                list->currentItem()->setSelected(true);
+            }
+        });
     }
     Form_Load();
 }
@@ -183,17 +191,19 @@ void FormGamutrix::createMenus() {
             QKeySequence(Qt::CTRL | Qt::Key_F3), &FormGamutrix::mnuKeyboardSetup_Click);
     tuningMenu = new TuningMenu(*this, *mnuDisplay);
     createZoomMenu(mnuDisplay);
+    createPlayMenu();
 
     QMenu* mnuHelp = menuBar()->addMenu(tr("Help"));
     mnuHelp->setObjectName("mnuHelp");
     addItem(mnuHelp, "mnuAbout", tr("About Gamutrix Lite..."), QKeySequence(),
             &FormGamutrix::mnuAbout_Click);
+    createToolsMenu();
 }
 
 void FormGamutrix::Form_Load() {
+    boolLoading = true;
     Globals::setDefaultSettings();
     setWindowTitle("Gamutrix Lite 1.3a1");
-    setWindowIcon(QIcon(":/gamutrix-lite.svg"));
     intCurrentPitchBtn = 0;
     intCurrentPitchAdd = 0;
     setCaptionBold(BtnPitch[0], true);
@@ -210,6 +220,8 @@ void FormGamutrix::Form_Load() {
     if (intMode == 1) {
         switchToChords();
     }
+    boolLoading = false;
+    RedrawScale();
     // Open centred on the screen.
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         QRect rectWindow(QPoint(), size());
@@ -255,34 +267,25 @@ void FormGamutrix::ChangedScale() {
 }
 
 void FormGamutrix::RedrawScale() {
+    if (boolLoading) {
+        return;
+    }
     TextTitle->setText(QString::fromStdString(noteRoot->getNoteName()) + " " + strScaleName);
     TextTitle->setCursorPosition(0);
     TextScale->setText(strScaleData);
     TextScale->setCursorPosition(0);
-    // The views are kept until the next redraw: they know where each string, fret and key lies.
-    PictureSurface& surface = PicScaleInstrument->surface();
-    if (intCurrentInstrument == 1) {
-        viewFretBoard = std::make_unique<FretBoard>();
-        viewFretBoard->setFretBoardPicBox(surface);
-        viewFretBoard->resetFretBoard();
-        viewFretBoard->setScaleData(scaleCurrent);
-        viewFretBoard->drawScaleData();
-    } else {
-        viewPianoKeyboard = std::make_unique<PianoKeyboard>();
-        viewPianoKeyboard->setPianoPicBox(surface);
-        viewPianoKeyboard->resetPianoKeyboard();
-        viewPianoKeyboard->setScaleData(scaleCurrent);
-        viewPianoKeyboard->drawScaleData();
-    }
+    viewsCurrent =
+        drawScalePicture(PicScaleInstrument->surface(), scaleCurrent, intCurrentInstrument);
     PicScaleInstrument->update();
+    followPickedNotes();
 }
 
 const FretBoard* FormGamutrix::currentFretBoard() const {
-    return intCurrentInstrument == 1 ? viewFretBoard.get() : nullptr;
+    return viewsCurrent.viewFretBoard.get();
 }
 
 const PianoKeyboard* FormGamutrix::currentPianoKeyboard() const {
-    return intCurrentInstrument == 2 ? viewPianoKeyboard.get() : nullptr;
+    return viewsCurrent.viewPianoKeyboard.get();
 }
 
 void FormGamutrix::RedrawUI() {
@@ -335,6 +338,12 @@ void FormGamutrix::mnuExit_Click() {
 }
 
 bool FormGamutrix::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == PicScaleInstrument && event->type() == QEvent::Paint) {
+        // The icon needs the SVG icon engine, which nothing else loads: it is set once the
+        // picture has been drawn for the first time, so that the window does not wait for it.
+        PicScaleInstrument->removeEventFilter(this);
+        QTimer::singleShot(0, this, [this] { setWindowIcon(QIcon(":/gamutrix-lite.svg")); });
+    }
     if (event->type() == QEvent::FocusIn) {
         // A list view picks its first row when it gains the focus without a current row (after a
         // dialog, on Tab). Here only the user chooses rows: that would change the scale or turn

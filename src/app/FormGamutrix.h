@@ -14,6 +14,7 @@
 // change, so a selection set from code runs the same chain as a click.
 
 #include "Intervals.h"
+#include "ScalePicture.h"
 #include "ScaleSet.h"
 #include "SimpleNote.h"
 #include "StandardScale.h"
@@ -24,9 +25,14 @@
 #include <array>
 #include <memory>
 
+class ChordScaleIndex;
+class FormIdentifyNotes;
+class FormScaleChords;
 class FretBoard;
+struct ChordChoice;
 class PianoKeyboard;
 class PictureBox;
+class PlayController;
 class QAction;
 class QMenu;
 struct PictureContent;
@@ -62,6 +68,7 @@ class FormGamutrix : public QMainWindow {
     // The interval set that the chord builder last built.
     const Intervals& ChordIntervals() const { return chordIntervals; }
     const ZoomLevel& Zoom() const { return zoomCurrent; }
+    PlayController& Player() const { return *playController; }
 
     void ChangedPitch();
     void ChangedInstrument();
@@ -81,6 +88,11 @@ class FormGamutrix : public QMainWindow {
     void readConfig();
     void writeConfig();
 
+    // Tools: a chord or a catalogue scale (root index into kRoots) shown through the controls a
+    // user would click for it.
+    void showChordAsBuilt(int intRoot, const ChordChoice& choice);
+    void showCatalogueScale(int intRoot, int intCatalogue, int intCategory, int intEntry);
+
   protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -89,6 +101,7 @@ class FormGamutrix : public QMainWindow {
     void createControls();
     void createMenus();
     void createChordFrame();
+    void createPlayMenu();
     void Form_Load();
 
     // Scale mode handlers.
@@ -126,6 +139,17 @@ class FormGamutrix : public QMainWindow {
     void mnuExportPicture_Click();
     void mnuPrint_Click();
     void mnuPrintPreview_Click();
+    // Tools menu.
+    void createToolsMenu();
+    void mnuIdentifyNotes_Click();
+    void mnuScaleChords_Click();
+    const ChordScaleIndex& chordScaleIndex();
+    void placeBeside(QWidget* window) const;
+    void clickRootButtons(int intRoot);
+    void PicScaleInstrument_Click(int xTwips, int yTwips);
+    // After every redraw: the picked notes follow the instrument as drawn.
+    void followPickedNotes();
+    void showPickedNotes();
 
     // Zoom.
     void createZoomMenu(QMenu* mnuDisplay);
@@ -149,11 +173,15 @@ class FormGamutrix : public QMainWindow {
     QString strScaleName;
     QString strScaleData;
     std::unique_ptr<ScaleSet> scaleSetCurrent = std::make_unique<ScaleSet>();
-    std::unique_ptr<FretBoard> viewFretBoard;
-    std::unique_ptr<PianoKeyboard> viewPianoKeyboard;
+    ScalePictureViews viewsCurrent;
     int intOuterHeightTwips = 0;
     ZoomLevel zoomCurrent;
     bool boolConfigWritten = false;
+    std::shared_ptr<ChordScaleIndex> indexChordsScales; // built at the first use of a tool
+    FormIdentifyNotes* formIdentify = nullptr;          // owned as a child window
+    FormScaleChords* formScaleChords = nullptr;
+    // Set while Form_Load puts the window together: it draws once, at the end.
+    bool boolLoading = false;
 
     // Controls.
     QLineEdit* TextTitle = nullptr;
@@ -188,4 +216,5 @@ class FormGamutrix : public QMainWindow {
     QAction* mnuZoomOut = nullptr;
     QAction* mnuActualSize = nullptr;
     TuningMenu* tuningMenu = nullptr;
+    PlayController* playController = nullptr;
 };

@@ -2,6 +2,7 @@
 // ChangedChord rebuilds it from them after every change. Handlers are connected to change signals,
 // so a state set from code runs the control's handler at once, and only on a real change.
 
+#include "ChordBuilderRules.h"
 #include "DialogGeometry.h"
 #include "FormGamutrix.h"
 
@@ -11,34 +12,14 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QRadioButton>
+#include <algorithm>
+#include <QSignalBlocker>
 
 using DialogGeometry::makeCaptioned;
 using DialogGeometry::placeControl;
 using DialogGeometry::twipsRect;
 
 namespace {
-
-struct ChordItem {
-    const char* strText;
-    std::array<const char*, 3> intervals; // nullptr where a triad has only two
-};
-
-constexpr std::array<ChordItem, 4> kTriads{{
-    {"", {"3", "5", nullptr}},
-    {"m", {"b3", "5", nullptr}},
-    {"o", {"b3", "b5", nullptr}},
-    {"+", {"3", "#5", nullptr}},
-}};
-
-constexpr std::array<ChordItem, 7> kQuadriads{{
-    {"maj7#5", {"3", "#5", "7"}},
-    {"maj7", {"3", "5", "7"}},
-    {"7", {"3", "5", "b7"}},
-    {"mmaj7", {"b3", "5", "7"}},
-    {"m7", {"b3", "5", "b7"}},
-    {"m7b5", {"b3", "b5", "b7"}},
-    {"o7", {"b3", "b5", "bb7"}},
-}};
 
 // One row of option buttons in a container of its own; returns the buttons.
 template <std::size_t N>
@@ -63,7 +44,7 @@ makeOptionRow(QWidget* parent, const char* strContainer, const char* strArray, i
 
 void addListItems(QListWidget* list, const auto& items) {
     list->clear();
-    for (const ChordItem& item : items) {
+    for (const ChordListItem& item : items) {
         list->addItem(item.strText);
     }
 }
@@ -155,64 +136,33 @@ void FormGamutrix::createChordFrame() {
 }
 
 void FormGamutrix::switchToChords() {
-    addListItems(ListTriad, kTriads);
-    addListItems(ListQuadriad, kQuadriads);
+    addListItems(ListTriad, kTriadItems);
+    addListItems(ListQuadriad, kQuadriadItems);
     ListTriad->setCurrentRow(0);
     ListQuadriad->setCurrentRow(-1);
+    // Both lists show their first rows again, wherever they were scrolled to last time.
+    ListTriad->scrollToTop();
+    ListQuadriad->scrollToTop();
     ChangedChord();
 }
 
 void FormGamutrix::ChangedChord() {
-    chordIntervals.resetIntervals();
-    chordIntervals.toggleInterval("1");
-    const int intQuadriad = ListQuadriad->currentRow();
-    if (intQuadriad < 0) {
-        const int intTriad = ListTriad->currentRow();
-        if (intTriad >= 0) {
-            for (const char* strInterval : kTriads[static_cast<std::size_t>(intTriad)].intervals) {
-                if (strInterval != nullptr) {
-                    chordIntervals.toggleInterval(strInterval);
-                }
-            }
-        }
-        if (ChkNo3->isChecked()) {
-            chordIntervals.toggleInterval("3");
-        }
-        if (ChkAdd9->isChecked()) {
-            chordIntervals.toggleInterval("2");
-        }
-        if (ChkAdd11->isChecked()) {
-            chordIntervals.toggleInterval("4");
-        }
-        if (ChkAdd13->isChecked()) {
-            chordIntervals.toggleInterval("6");
-        }
-    } else {
-        for (const char* strInterval :
-             kQuadriads[static_cast<std::size_t>(intQuadriad)].intervals) {
-            chordIntervals.toggleInterval(strInterval);
-        }
-        const auto toggleChosen = [this](const QCheckBox* check, const auto& row,
-                                         std::initializer_list<const char*> tokens) {
-            if (!check->isChecked()) {
-                return;
-            }
-            std::size_t i = 0;
-            for (const char* strToken : tokens) {
-                if (row[i++]->isChecked()) {
-                    chordIntervals.toggleInterval(strToken);
-                }
-            }
-        };
-        toggleChosen(ChkAdd9, OptSecond, {"9", "b9", "#9"});
-        toggleChosen(ChkAdd11, OptFourth, {"11", "#11"});
-        toggleChosen(ChkAdd13, OptSixth, {"13", "b13"});
-        // A four-note chord drops its third only for the natural eleventh.
-        if (ChkNo3->isChecked() && chordIntervals.isInterval("3") &&
-            chordIntervals.isInterval("4")) {
-            chordIntervals.toggleInterval("3");
-        }
-    }
+    ChordChoice choice;
+    choice.intTriad = ListTriad->currentRow();
+    choice.intQuadriad = ListQuadriad->currentRow();
+    choice.boolAdd9 = ChkAdd9->isChecked();
+    choice.boolAdd11 = ChkAdd11->isChecked();
+    choice.boolAdd13 = ChkAdd13->isChecked();
+    choice.boolNo3 = ChkNo3->isChecked();
+    const auto chosenIndex = [](const auto& row) {
+        const auto found = std::find_if(
+            row.begin(), row.end(), [](const QRadioButton* option) { return option->isChecked(); });
+        return found == row.end() ? -1 : static_cast<int>(found - row.begin());
+    };
+    choice.intSecond = chosenIndex(OptSecond);
+    choice.intFourth = chosenIndex(OptFourth);
+    choice.intSixth = chosenIndex(OptSixth);
+    chordIntervals = buildChord(choice);
     const std::string strData = chordIntervals.getScaleString();
     const std::string strSuffix = chordIntervals.getChordSuffix();
     strScaleData = QString::fromStdString(strData);
@@ -250,7 +200,7 @@ void FormGamutrix::ListTriad_Click() {
     ListQuadriad->setCurrentRow(-1);
     ListTriad->setCurrentRow(intIndex);
     chordResetControls();
-    if (intIndex > 0) {
+    if (!kTriadItems[static_cast<std::size_t>(intIndex)].boolAlterations) {
         for (QCheckBox* check : {ChkSus2, ChkSus4, ChkNo3}) {
             check->setEnabled(false);
         }
@@ -270,7 +220,7 @@ void FormGamutrix::ListQuadriad_Click() {
     for (QCheckBox* check : {ChkNo3, ChkSus2, ChkSus4}) {
         check->setEnabled(false);
     }
-    if (intIndex == 1 || intIndex == 2) {
+    if (kQuadriadItems[static_cast<std::size_t>(intIndex)].boolAlterations) {
         ChkSus4->setEnabled(true);
     }
     ChangedChord();
@@ -355,10 +305,12 @@ void FormGamutrix::OptSecond_Click(int /*Index*/) {
 
 void FormGamutrix::OptFourth_Click(int Index) {
     // "#11" cannot be a sus4: the fourth goes back in as a raised eleventh with the third.
+    // add11 stays checked throughout: unticking it even for a moment would disable this row and
+    // throw the keyboard focus out of the frame.
     if (Index == 1 && ChkSus4->isChecked()) {
+        const QSignalBlocker keepAddition(ChkAdd11);
         ChkSus4->setChecked(false);
         ChkAdd11->setChecked(true);
-        OptFourth[1]->setChecked(true);
     }
     ChangedChord();
 }

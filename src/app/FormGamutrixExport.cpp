@@ -42,6 +42,14 @@ QString exportFolder() {
     return strPictures.isEmpty() ? QDir::homePath() : strPictures;
 }
 
+// One line of plain text: a file name may hold characters that rich text would swallow.
+void warnFailure(QWidget* parent, const char* strName, const QString& strError) {
+    QMessageBox box(QMessageBox::Warning, "GamutrixLite", strError, QMessageBox::Ok, parent);
+    box.setObjectName(strName);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
 QString withExtension(const QString& strFileName, const char* strExtension) {
     return QFileInfo(strFileName).completeBaseName() + "." + strExtension;
 }
@@ -85,19 +93,13 @@ void FormGamutrix::mnuExportPicture_Click() {
     dialog.setNameFilters(collFilters);
     dialog.setDefaultSuffix(kFormats[0].strExtension);
     dialog.selectFile(withExtension(strProposed, kFormats[0].strExtension));
-    // Choosing another type renames the proposal to match it.
+    // The dialog renames the proposal when another type is chosen; a name typed without an
+    // extension gets the chosen type's.
     connect(&dialog, &QFileDialog::filterSelected, &dialog,
             [&dialog, &collFilters](const QString& strFilter) {
                 const auto intIndex = static_cast<std::size_t>(collFilters.indexOf(strFilter));
-                if (intIndex >= kFormats.size()) {
-                    return;
-                }
-                dialog.setDefaultSuffix(kFormats[intIndex].strExtension);
-                const QStringList collTyped = dialog.selectedFiles();
-                const QString strName =
-                    collTyped.isEmpty() ? QString() : QFileInfo(collTyped.first()).fileName();
-                if (!strName.isEmpty()) {
-                    dialog.selectFile(withExtension(strName, kFormats[intIndex].strExtension));
+                if (intIndex < kFormats.size()) {
+                    dialog.setDefaultSuffix(kFormats[intIndex].strExtension);
                 }
             });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
@@ -124,10 +126,7 @@ void FormGamutrix::mnuExportPicture_Click() {
 
     QString strError;
     if (!exportPicture(currentPictureContent(), strPath, intScaleFactor, strError)) {
-        QMessageBox box(QMessageBox::Warning, "GamutrixLite", strError, QMessageBox::Ok, this);
-        box.setObjectName("MsgExportFailed");
-        box.setTextFormat(Qt::PlainText);
-        box.exec();
+        warnFailure(this, "MsgExportFailed", strError);
     }
 }
 
@@ -142,10 +141,7 @@ void FormGamutrix::mnuPrint_Click() {
     }
     QString strError;
     if (!printPicture(content, printer, strError)) {
-        QMessageBox box(QMessageBox::Warning, "GamutrixLite", strError, QMessageBox::Ok, this);
-        box.setObjectName("MsgPrintFailed");
-        box.setTextFormat(Qt::PlainText);
-        box.exec();
+        warnFailure(this, "MsgPrintFailed", strError);
     }
 }
 
@@ -165,9 +161,6 @@ void FormGamutrix::mnuPrintPreview_Click() {
             });
     dialog.exec();
     if (!strError.isEmpty()) {
-        QMessageBox box(QMessageBox::Warning, "GamutrixLite", strError, QMessageBox::Ok, this);
-        box.setObjectName("MsgPrintFailed");
-        box.setTextFormat(Qt::PlainText);
-        box.exec();
+        warnFailure(this, "MsgPrintFailed", strError);
     }
 }

@@ -5,13 +5,13 @@
 #include "ConfigFile.h"
 #include "FormGamutrix.h"
 #include "PictureBox.h"
+#include "PlainMessage.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageWriter>
 #include <QLineEdit>
-#include <QMessageBox>
 
 namespace {
 
@@ -26,8 +26,13 @@ void FormGamutrix::readConfig() {
     if (!QFileInfo(strPath).isFile() || !file.open(QIODevice::ReadOnly)) {
         return;
     }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
+    // Never more than the bound in memory, whatever the file claims its size to be.
+    constexpr auto kMaxBytes = static_cast<qint64>(ConfigFile::kMaxFileBytes);
+    if (file.size() > kMaxBytes) {
+        return;
+    }
+    const QByteArray bytes = file.read(kMaxBytes + 1);
+    if (file.error() != QFileDevice::NoError || bytes.size() > kMaxBytes) {
         return;
     }
     const std::optional<ConfigFile::Values> values = ConfigFile::parse(
@@ -65,9 +70,10 @@ void FormGamutrix::MnuSaveBitmap_Click() {
         },
         &strError);
     if (boolSaved) {
-        QMessageBox::information(this, "GamutrixLite", strPath + " has been created!");
+        showPlainMessage(this, QMessageBox::Information, "GamutrixLite",
+                         strPath + " has been created!");
     } else {
-        QMessageBox::warning(this, "GamutrixLite",
-                             tr("%1 could not be saved: %2").arg(strPath, strError));
+        showPlainMessage(this, QMessageBox::Warning, "GamutrixLite",
+                         tr("%1 could not be saved: %2").arg(strPath, strError));
     }
 }

@@ -2,6 +2,7 @@
 
 #include "CommandLineOptions.h"
 #include "ExportCommand.h"
+#include "ToolCommands.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -20,8 +21,10 @@ struct Command {
     int (*run)(const QCommandLineParser& parser, QTextStream& out, QString& strError);
 };
 
-constexpr std::array<Command, 1> kCommands{{
+constexpr std::array<Command, 3> kCommands{{
     {CommandLineOptions::kExport, runExportCommand},
+    {CommandLineOptions::kIdentify, runIdentifyCommand},
+    {CommandLineOptions::kChordsOf, runChordsOfCommand},
 }};
 
 // Qt's own diagnostics (missing runtime directory, font warnings) would add lines to a run whose
@@ -38,7 +41,8 @@ int reportError(const QString& strProgram, const QString& strError) {
 QString programDescription() {
     return QCoreApplication::translate(
         "CommandLine",
-        "Draws a scale on a fretboard or piano keyboard into an image, SVG or PDF file.\n"
+        "Draws a scale on a fretboard or piano keyboard into an image, SVG or PDF file, writes\n"
+        "what Play plays as a MIDI file, or names the chords and scales of given notes.\n"
         "Without options the window opens.\n\n"
         "Example: gamutrix --export d-dorian.png --root D --scale Dorian --scale-factor 2");
 }
@@ -111,7 +115,8 @@ std::optional<int> CommandLine::run(int argc, char** argv) {
     }
     if (command == nullptr) {
         return reportError(strProgram,
-                           QStringLiteral("nothing to do: add --export FILE (see --help)"));
+                           QStringLiteral("nothing to do: add --export FILE, --identify NOTES or "
+                                          "--chords-of (see --help)"));
     }
 
     // Fonts and painting need Qt Gui, but no screen: the offscreen platform serves this process.

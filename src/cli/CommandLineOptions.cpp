@@ -12,10 +12,10 @@ struct OptionRow {
 };
 
 // The options in the order --help lists them.
-constexpr std::array<OptionRow, 18> kOptionRows{{
+constexpr std::array<OptionRow, 23> kOptionRows{{
     {CommandLineOptions::kExport, "file",
      "Draw the picture into <file> without opening a window; the type follows the extension: "
-     ".bmp, .png, .svg or .pdf."},
+     ".bmp, .png, .svg or .pdf, or .mid for what Play plays as a MIDI file."},
     {CommandLineOptions::kRoot, "root",
      "Root note: C, C#, Db, D, D#, Eb, E, F, F#, Gb, G, G#, "
      "Ab, A, A#, Bb or B (default C)."},
@@ -45,6 +45,15 @@ constexpr std::array<OptionRow, 18> kOptionRows{{
     {CommandLineOptions::kShowIntervals, nullptr, "Keyboard with interval codes."},
     {CommandLineOptions::kScaleFactor, "1..4",
      "Draw the picture 1 to 4 times as large (default 1; a PDF keeps its page size)."},
+    {CommandLineOptions::kTempo, "40..240", "MIDI file: beats per minute (default 100)."},
+    {CommandLineOptions::kSound, "guitar|piano",
+     "MIDI file: the sound (default: guitar on the fretboard, piano on the keyboard)."},
+    {CommandLineOptions::kChord, nullptr,
+     "MIDI file: play the interval list as a chord instead of as a scale."},
+    {CommandLineOptions::kIdentify, "notes",
+     "Print the chords and scales made of the notes, such as \"D F A C\", one row a line."},
+    {CommandLineOptions::kChordsOf, nullptr,
+     "Print the triad and the four-note chord on each degree of the chosen scale."},
     {CommandLineOptions::kVerbose, nullptr, "Say on standard output what was written."},
 }};
 

@@ -27,6 +27,11 @@ inline constexpr const char* kNoNoteNames = "no-note-names";
 inline constexpr const char* kShowIntervals = "show-intervals";
 inline constexpr const char* kScaleFactor = "scale-factor";
 inline constexpr const char* kVerbose = "verbose";
+inline constexpr const char* kTempo = "tempo";
+inline constexpr const char* kSound = "sound";
+inline constexpr const char* kChord = "chord";
+inline constexpr const char* kIdentify = "identify";
+inline constexpr const char* kChordsOf = "chords-of";
 
 // Every option except --help and --version, which the parser adds itself.
 QList<QCommandLineOption> all();

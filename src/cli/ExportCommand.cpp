@@ -1,6 +1,7 @@
 #include "ExportCommand.h"
 
 #include "CommandLineOptions.h"
+#include "MidiExport.h"
 #include "OptionReaders.h"
 #include "PictureExporter.h"
 #include "WholeNumber.h"
@@ -57,6 +58,46 @@ int exportPictureFile(const QCommandLineParser& parser, const QString& strPath, 
     return 0;
 }
 
+// What Play would play, as a Standard MIDI File.
+int exportMidiFile(const QCommandLineParser& parser, const QString& strPath, QTextStream& out,
+                   QString& strError) {
+    int intTempo = kDefaultTempo;
+    if (parser.isSet(CLO::kTempo)) {
+        const QString strTempo = parser.value(CLO::kTempo);
+        const std::optional<int> intValue = parseWholeNumber(strTempo.toStdString());
+        if (!intValue || *intValue < kMinTempo || *intValue > kMaxTempo) {
+            strError = QStringLiteral("--tempo must be a whole number from 40 to 240, not \"%1\"")
+                           .arg(strTempo);
+            return kFailed;
+        }
+        intTempo = *intValue;
+    }
+    SoundChoice choice = SoundChoice::FollowInstrument;
+    if (parser.isSet(CLO::kSound)) {
+        const QString strSound = parser.value(CLO::kSound);
+        if (strSound != "guitar" && strSound != "piano") {
+            strError = QStringLiteral("--sound must be guitar or piano, not \"%1\"").arg(strSound);
+            return kFailed;
+        }
+        choice = strSound == "guitar" ? SoundChoice::Guitar : SoundChoice::Piano;
+    }
+    const std::optional<ScaleAndInstrument> resolved = resolveScaleAndInstrument(parser, strError);
+    if (!resolved) {
+        return kFailed;
+    }
+    const QString strAbsolutePath = QFileInfo(strPath).absoluteFilePath();
+    if (!writeMidiForScale(*resolved->chosen.scale, resolved->instrument.intInstrument, intTempo,
+                           choice, parser.isSet(CLO::kChord), strAbsolutePath, strError)) {
+        return kFailed;
+    }
+    if (parser.isSet(CLO::kVerbose)) {
+        out << "Wrote " << strAbsolutePath << ": "
+            << QString::fromStdString(resolved->chosen.strTitle) << " at " << intTempo
+            << " beats per minute\n";
+    }
+    return 0;
+}
+
 } // namespace
 
 int runExportCommand(const QCommandLineParser& parser, QTextStream& out, QString& strError) {
@@ -69,8 +110,11 @@ int runExportCommand(const QCommandLineParser& parser, QTextStream& out, QString
     if (isPictureType(strSuffix)) {
         return exportPictureFile(parser, strPath, out, strError);
     }
-    strError =
-        QStringLiteral("cannot export to \"%1\": the name must end in .bmp, .png, .svg or .pdf")
-            .arg(strPath);
+    if (strSuffix == "mid") {
+        return exportMidiFile(parser, strPath, out, strError);
+    }
+    strError = QStringLiteral(
+                   "cannot export to \"%1\": the name must end in .bmp, .png, .svg, .pdf or .mid")
+                   .arg(strPath);
     return kFailed;
 }

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <initializer_list>
+#include <string_view>
 
 namespace {
 
@@ -58,36 +59,39 @@ std::string Intervals::getChordSuffix() const {
         }
         return true;
     };
-    std::string strSuffix = "?";
+    // The name is chosen among literals and made a string once: assigning literals to a
+    // std::string here makes GCC 12 at -O2/-O3 warn (-Wrestrict) inside the inlined copy.
+    std::string_view strKind = "?";
 
     if (has({"bb7"}) || has({"b7"}) || has({"7"})) {
         if (has({"1", "3", "#5", "7"})) {
-            strSuffix = "maj7#5";
+            strKind = "maj7#5";
         }
         if (has({"1", "5", "7"})) {
             if (has({"3"})) {
-                strSuffix = "maj7";
+                strKind = "maj7";
             } else if (has({"b3"})) {
-                strSuffix = "mmaj7";
+                strKind = "mmaj7";
             } else if (has({"4"})) {
-                strSuffix = "maj7sus4";
+                strKind = "maj7sus4";
             }
         }
         if (has({"1", "5", "b7"})) {
             if (has({"3"})) {
-                strSuffix = "7";
+                strKind = "7";
             } else if (has({"b3"})) {
-                strSuffix = "m7";
+                strKind = "m7";
             } else if (has({"4"})) {
-                strSuffix = "7sus4";
+                strKind = "7sus4";
             }
         }
         if (has({"1", "b3", "b5", "b7"})) {
-            strSuffix = "m7b5";
+            strKind = "m7b5";
         }
         if (has({"1", "b3", "b5", "bb7"})) {
-            strSuffix = "o7";
+            strKind = "o7";
         }
+        std::string strSuffix(strKind);
         static constexpr std::array<const char*, 7> kExtensionTags{"b9",  "9",  "#9", "11",
                                                                    "#11", "13", "b13"};
         for (const char* strTag : kExtensionTags) {
@@ -99,33 +103,34 @@ std::string Intervals::getChordSuffix() const {
         return strSuffix;
     }
 
-    const std::string strAdditions =
+    const std::string_view strAdditions =
         kAdditionsTexts[(has({"2"}) ? 1U : 0U) + (has({"4"}) ? 2U : 0U) + (has({"6"}) ? 4U : 0U)];
     bool boolMarkAdditions = false;
     if (has({"1", "5"})) {
         if (has({"3"})) {
-            strSuffix = strAdditions;
+            strKind = strAdditions;
         } else if (has({"b3"})) {
-            strSuffix = "m";
+            strKind = "m";
             boolMarkAdditions = true;
         } else if (has({"2"})) {
             if (has({"6"})) {
-                strSuffix = has({"4"}) ? "6sus2sus4" : "6sus2";
+                strKind = has({"4"}) ? "6sus2sus4" : "6sus2";
             } else {
-                strSuffix = "sus2";
+                strKind = "sus2";
             }
         } else {
-            strSuffix = has({"4"}) ? "sus4" : "5";
+            strKind = has({"4"}) ? "sus4" : "5";
         }
     }
     if (has({"1", "b3", "b5"})) {
-        strSuffix = "o";
+        strKind = "o";
         boolMarkAdditions = true;
     }
     if (has({"1", "3", "#5"})) {
-        strSuffix = "+";
+        strKind = "+";
         boolMarkAdditions = true;
     }
+    std::string strSuffix(strKind);
     if (boolMarkAdditions) {
         strSuffix += strAdditions;
     }

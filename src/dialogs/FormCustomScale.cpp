@@ -4,6 +4,7 @@
 #include "IntervalTable.h"
 
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -21,7 +22,7 @@ constexpr int16_t kLastPosition = 16;
 constexpr std::array<const char*, 15> kPositionCaptions{
     "Minor Second (b2)",
     "Major Second (2)",
-    "Major Second (#2)",
+    "Augmented Second (#2)",
     "Minor Third (b3)",
     "Major Third (3)",
     "(Perfect) Fourth (4)",
@@ -31,7 +32,7 @@ constexpr std::array<const char*, 15> kPositionCaptions{
     "Augmented Fifth (#5)",
     "Minor Sixth (b6)",
     "Major Sixth (6)",
-    "Diminshed Seventh (bb7)",
+    "Diminished Seventh (bb7)",
     "Minor Seventh (b7)",
     "Major Seventh (7)",
 };
@@ -148,6 +149,18 @@ void FormCustomScale::BtnOK_Click() {
 
 void FormCustomScale::BtnCancel_Click() {
     reject();
+}
+
+void FormCustomScale::keyPressEvent(QKeyEvent* event) {
+    // The buttons are no auto-default buttons (see makeButton), so Enter on a focused one reaches
+    // the dialog; it presses that button as on any desktop. Enter in the name box still presses
+    // nothing.
+    const bool boolEnter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (auto* button = qobject_cast<QPushButton*>(focusWidget()); boolEnter && button != nullptr) {
+        button->click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void FormCustomScale::reject() {

@@ -5,6 +5,7 @@
 #include <string>
 
 class QComboBox;
+class QKeyEvent;
 class QLineEdit;
 class QPushButton;
 
@@ -24,6 +25,9 @@ class FormCustomScale : public QDialog {
     int16_t intCurrentLastInt() const { return intCurrentLastIntValue; }
 
     void reject() override;
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void Form_Load();

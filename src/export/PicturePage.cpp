@@ -45,8 +45,10 @@ qreal textBlockHeight(const QFont& font, const QPaintDevice* device, qreal dblWi
 namespace PicturePage {
 
 QSizeF naturalPictureSize() {
-    return QSizeF(kScalePictureTwipsWidth / 15.0 * kPointsPerPixel,
-                  kScalePictureTwipsHeight / 15.0 * kPointsPerPixel);
+    return QSizeF(static_cast<qreal>(kScalePictureTwipsWidth) / PainterSurface::kTwipsPerPixel *
+                      kPointsPerPixel,
+                  static_cast<qreal>(kScalePictureTwipsHeight) / PainterSurface::kTwipsPerPixel *
+                      kPointsPerPixel);
 }
 
 PicturePageLayout layout(const QSizeF& sizePrintable, qreal dblTitleHeight,
@@ -103,7 +105,8 @@ void paint(QPainter& painter, const PictureContent& content) {
         parts.rectPicture.width() / naturalPictureSize().width() * kPointsPerPixel;
     painter.scale(dblPixelScale, dblPixelScale);
     painter.setClipRect(
-        QRectF(0, 0, kScalePictureTwipsWidth / 15.0, kScalePictureTwipsHeight / 15.0));
+        QRectF(0, 0, static_cast<qreal>(kScalePictureTwipsWidth) / PainterSurface::kTwipsPerPixel,
+               static_cast<qreal>(kScalePictureTwipsHeight) / PainterSurface::kTwipsPerPixel));
     PainterSurface surface(painter, kScalePictureTwipsWidth, kScalePictureTwipsHeight);
     drawScalePicture(surface, content.scale, content.intInstrument);
     painter.restore();

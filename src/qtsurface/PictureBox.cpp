@@ -40,7 +40,8 @@ QPoint PictureBox::toTwips(QPointF ptWidget) const {
     return {static_cast<int>(std::lround(ptTwips.x())), static_cast<int>(std::lround(ptTwips.y()))};
 }
 
-void PictureBox::setOverlay(std::vector<OverlayMarker> collMarkers) {
+void PictureBox::setOverlay(OverlayLayer layer, std::vector<OverlayMarker> collMarkers) {
+    std::vector<OverlayMarker>& collOverlay = collOverlays[static_cast<std::size_t>(layer)];
     if (collMarkers == collOverlay) {
         return;
     }
@@ -53,16 +54,15 @@ void PictureBox::paintEvent(QPaintEvent* /*event*/) {
     const QImage& image = picSurface.image();
     QPainter painter(this);
     painter.drawImage(QRectF(QPointF(0, 0), QSizeF(image.size()) / devicePixelRatioF()), image);
-    if (collOverlay.empty()) {
-        return;
-    }
     // Markers grow with the zoom like the picture's own, outline included.
     painter.setRenderHint(QPainter::Antialiasing);
-    for (const OverlayMarker& marker : collOverlay) {
-        painter.setPen(QPen(toQColor(marker.longOutline), 2 * dblZoom));
-        painter.setBrush(toQColor(marker.longFill));
-        const double dblRadius = toWidget(QPoint(marker.intRadius, 0)).x();
-        painter.drawEllipse(toWidget(QPoint(marker.x, marker.y)), dblRadius, dblRadius);
+    for (const std::vector<OverlayMarker>& collOverlay : collOverlays) {
+        for (const OverlayMarker& marker : collOverlay) {
+            painter.setPen(QPen(toQColor(marker.longOutline), 2 * dblZoom));
+            painter.setBrush(toQColor(marker.longFill));
+            const double dblRadius = toWidget(QPoint(marker.intRadius, 0)).x();
+            painter.drawEllipse(toWidget(QPoint(marker.x, marker.y)), dblRadius, dblRadius);
+        }
     }
 }
 

@@ -5,6 +5,8 @@
 #include <QPoint>
 #include <QPointF>
 #include <QWidget>
+#include <array>
+#include <cstddef>
 #include <vector>
 
 class QMouseEvent;
@@ -19,6 +21,10 @@ struct OverlayMarker {
     RgbColor longFill;
     friend bool operator==(const OverlayMarker&, const OverlayMarker&) = default;
 };
+
+// Overlays of different features, painted in this order: a note sounding shows over the chosen
+// notes.
+enum class OverlayLayer { ChosenNotes, SoundingNote };
 
 // A fixed-size widget that shows a QtPictureSurface. Draw on surface(), then call update().
 // The surface is rendered at the zoom times the device-pixel ratio of the screen the widget
@@ -43,8 +49,10 @@ class PictureBox : public QWidget {
     QPointF toWidget(QPoint ptTwips) const;
     QPoint toTwips(QPointF ptWidget) const;
 
-    void setOverlay(std::vector<OverlayMarker> collMarkers);
-    const std::vector<OverlayMarker>& overlay() const { return collOverlay; }
+    void setOverlay(OverlayLayer layer, std::vector<OverlayMarker> collMarkers);
+    const std::vector<OverlayMarker>& overlay(OverlayLayer layer) const {
+        return collOverlays[static_cast<std::size_t>(layer)];
+    }
 
   signals:
     // A left-button press on the picture, in twips of the picture.
@@ -57,5 +65,5 @@ class PictureBox : public QWidget {
   private:
     QtPictureSurface picSurface;
     qreal dblZoom = 1.0;
-    std::vector<OverlayMarker> collOverlay;
+    std::array<std::vector<OverlayMarker>, 2> collOverlays;
 };

@@ -11,5 +11,9 @@ inline int roundHalfEven(double dblValue) {
 
 // A positive number as the classic print statement writes it: one leading blank (" 12").
 inline std::string printedNumber(int intValue) {
-    return " " + std::to_string(intValue);
+    // Appended rather than prefixed: GCC 12 at -O2/-O3 warns (-Wrestrict) inside the inlined
+    // insert of `" " + std::string`.
+    std::string strPrinted(1, ' ');
+    strPrinted += std::to_string(intValue);
+    return strPrinted;
 }

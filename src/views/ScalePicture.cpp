@@ -1,21 +1,21 @@
 #include "ScalePicture.h"
 
-#include "FretBoard.h"
-#include "PianoKeyboard.h"
-
-void drawScalePicture(PictureSurface& surface, std::shared_ptr<const StandardScale> scale,
-                      int16_t intInstrument) {
+ScalePictureViews drawScalePicture(PictureSurface& surface,
+                                   std::shared_ptr<const StandardScale> scale,
+                                   int16_t intInstrument) {
+    ScalePictureViews views;
     if (intInstrument == 1) {
-        FretBoard viewFretBoard;
-        viewFretBoard.setFretBoardPicBox(surface);
-        viewFretBoard.resetFretBoard();
-        viewFretBoard.setScaleData(std::move(scale));
-        viewFretBoard.drawScaleData();
+        views.viewFretBoard = std::make_unique<FretBoard>();
+        views.viewFretBoard->setFretBoardPicBox(surface);
+        views.viewFretBoard->resetFretBoard();
+        views.viewFretBoard->setScaleData(std::move(scale));
+        views.viewFretBoard->drawScaleData();
     } else {
-        PianoKeyboard viewPianoKeyboard;
-        viewPianoKeyboard.setPianoPicBox(surface);
-        viewPianoKeyboard.resetPianoKeyboard();
-        viewPianoKeyboard.setScaleData(std::move(scale));
-        viewPianoKeyboard.drawScaleData();
+        views.viewPianoKeyboard = std::make_unique<PianoKeyboard>();
+        views.viewPianoKeyboard->setPianoPicBox(surface);
+        views.viewPianoKeyboard->resetPianoKeyboard();
+        views.viewPianoKeyboard->setScaleData(std::move(scale));
+        views.viewPianoKeyboard->drawScaleData();
     }
+    return views;
 }

@@ -62,9 +62,9 @@ TEST_F(ExportMenuTest, FileMenuHoldsTheItemsWithTheirShortcuts) {
                                                  ? QString()
                                                  : " " + action->shortcut().toString());
     }
-    EXPECT_EQ(collNames,
-              (QStringList{"MnuSaveBitmap Ctrl+S", "mnuExportPicture Ctrl+E", "mnuSepFilePrint",
-                           "mnuPrint Ctrl+P", "mnuPrintPreview", "mnuSepFile1", "mnuExit Ctrl+X"}));
+    EXPECT_EQ(collNames, (QStringList{"MnuSaveBitmap Ctrl+S", "mnuExportPicture Ctrl+E",
+                                      "MnuExportMidi", "mnuSepFilePrint", "mnuPrint Ctrl+P",
+                                      "mnuPrintPreview", "mnuSepFile1", "mnuExit Ctrl+X"}));
     EXPECT_EQ(child<QAction>("mnuExportPicture")->text(), "Export Picture...");
     EXPECT_EQ(child<QAction>("mnuPrint")->text(), "Print...");
     EXPECT_EQ(child<QAction>("mnuPrintPreview")->text(), "Print Preview...");
@@ -79,6 +79,8 @@ TEST_F(ExportMenuTest, ProposesTheBitmapNameAndRemembersTheFolder) {
         // Choosing SVG renames the proposal.
         QTest::keyClick(dialog->findChild<QComboBox*>("fileTypeCombo"), Qt::Key_Down);
         EXPECT_EQ(proposedName(dialog), "guitar-c_ionian.svg");
+        // A name typed without an extension gets the chosen type's.
+        EXPECT_EQ(dialog->defaultSuffix().toStdString(), "svg");
         dialog->selectFile(path("guitar-c_ionian.svg"));
         static_cast<QDialog*>(dialog)->accept();
     });

@@ -97,4 +97,20 @@ TEST_F(FailingDisk, AtomicWriteOfAWriterFailingHalfWay) {
     }
 }
 
+// The final rename fails: the directory the file goes to is removed while the content is written.
+// The write must be reported as failed, with the reason.
+TEST_F(FailingDisk, AtomicWriteWhoseRenameFails) {
+    const QString strDir = path("gone");
+    ASSERT_TRUE(QDir().mkdir(strDir));
+    QString strError;
+    EXPECT_FALSE(writeFileAtomically(
+        strDir + "/target.bin",
+        [&strDir](QIODevice& device) {
+            return device.write("content") == 7 && QDir(strDir).removeRecursively();
+        },
+        &strError));
+    EXPECT_FALSE(strError.isEmpty());
+    EXPECT_EQ(entries(programDir.path()), QStringList());
+}
+
 } // namespace

@@ -222,7 +222,7 @@ TEST_F(ZoomTest, PictureMapsTwipsToWidgetPixelsAtItsZoom) {
     // at (1500, 1500) twips is 20 pixels round (200, 200), and a click at (100, 40) is at
     // (750, 300) twips.
     auto* box = child<PictureBox>("PicScaleInstrument");
-    box->setOverlay({{1500, 1500, 150, {0, 0, 0}, {0, 120, 0}}});
+    box->setOverlay(OverlayLayer::ChosenNotes, {{1500, 1500, 150, {0, 0, 0}, {0, 120, 0}}});
     const QImage screen = box->grab().toImage();
     EXPECT_EQ(screen.pixelColor(QPoint(214, 200) * box->devicePixelRatioF()), QColor(0, 120, 0));
     EXPECT_EQ(screen.pixelColor(QPoint(200, 226) * box->devicePixelRatioF()), QColor(Qt::white));

@@ -95,6 +95,13 @@ TEST(CommandLineErrors, OneLineStatusTwoNoFile) {
         {"folder missing", {"--export", "no/such/folder/x.png"}, "x.png"},
         {"not writable", {"--export", "/proc/gamutrix-test.png"}, "gamutrix-test.png"},
         {"a folder", {"--export", "folder.png"}, "folder.png"},
+        {"tempo too slow", {"--export", "x.mid", "--tempo", "39"}, "--tempo"},
+        {"tempo too fast", {"--export", "x.mid", "--tempo", "241"}, "--tempo"},
+        {"unknown sound", {"--export", "x.mid", "--sound", "organ"}, "organ"},
+        {"unknown note to identify", {"--identify", "D F H"}, "\"H\""},
+        {"E sharp to identify", {"--identify", "C E#"}, "E#"},
+        {"two commands", {"--identify", "C E G", "--chords-of"}, "--chords-of"},
+        {"chords of an unknown scale", {"--chords-of", "--scale", "Dorain"}, "\"Dorian\""},
     };
     for (const auto& row : kRows) {
         SCOPED_TRACE(row.strLabel);
@@ -110,6 +117,64 @@ TEST(CommandLineErrors, OneLineStatusTwoNoFile) {
         EXPECT_EQ(entriesOf(dir.path()), QStringList{"folder.png"});
         EXPECT_TRUE(QDir(dir.filePath("folder.png")).isEmpty());
     }
+}
+
+// The Tools answers on standard output, tab-separated.
+TEST(CommandLineTools, IdentifyAndChordsOfTheScale) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    // D F A C: D m7 with D in the bass first, then F 6 on the same notes; among the scales, C
+    // Ionian and D Dorian each add E, G and B in their own order.
+    ProcessResult run = runProgram({"--identify", "D F A C"}, dir.path());
+    EXPECT_EQ(run.intExitCode, 0);
+    EXPECT_TRUE(run.err.isEmpty()) << run.err.constData();
+    const QList<QByteArray> collLines = run.out.split('\n');
+    ASSERT_GE(collLines.size(), 3);
+    EXPECT_EQ(collLines[0], "chord\tD\tm7\t\t");
+    EXPECT_EQ(collLines[1], "chord\tF\t6\t\t");
+    EXPECT_TRUE(collLines.contains("scale\tC\tIonian\t1\tE G B"));
+    EXPECT_TRUE(collLines.contains("scale\tD\tDorian\t1\tE G B"));
+
+    // D Dorian stacked in thirds: D F A C, E G B D, F A C E, G B D F, ...
+    run = runProgram({"--chords-of", "--root", "D", "--catalogue", "1", "--scale", "Dorian"},
+                     dir.path());
+    EXPECT_EQ(run.intExitCode, 0);
+    EXPECT_EQ(run.out, "I\tD m\tD m7\nII\tE m\tE m7\nIII\tF\tF maj7\nIV\tG\tG 7\n"
+                       "V\tA m\tA m7\nVI\tB o\tB m7b5\nVII\tC\tC maj7\n");
+    // Five notes have no chords of this kind: one line that says so, and success.
+    run = runProgram({"--chords-of", "--intervals", "1,2,3,5,6"}, dir.path());
+    EXPECT_EQ(run.intExitCode, 0);
+    EXPECT_EQ(run.out.count('\n'), 1);
+    EXPECT_TRUE(run.out.contains("no chords")) << run.out.constData();
+    EXPECT_TRUE(entriesOf(dir.path()).isEmpty());
+}
+
+// What Play plays, as a MIDI file: C Ionian on the default guitar starts on the low E string's
+// eighth fret, C at MIDI 48, at 120 beats a minute (500,000 microseconds a beat) with the
+// nylon guitar (program 24); the major triad as a piano chord on the keyboard's C3 (MIDI 36),
+// program 0.
+TEST(CommandLineTools, MidiFileOfTheScale) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const auto midiOf = [&](const QStringList& collArguments) {
+        const ProcessResult run = runProgram(collArguments, dir.path());
+        EXPECT_EQ(run.intExitCode, 0) << run.err.constData();
+        QFile file(dir.filePath("play.mid"));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    QByteArray bytes = midiOf({"--export", "play.mid", "--tempo", "120"});
+    // Header: type 0, one track, 480 ticks a quarter note.
+    EXPECT_EQ(bytes.left(14).toHex(), "4d546864000000060000000101e0");
+    EXPECT_TRUE(bytes.contains(QByteArray::fromHex("ff510307a120"))) << "tempo";
+    EXPECT_TRUE(bytes.contains(QByteArray::fromHex("c018"))) << "nylon guitar";
+    EXPECT_TRUE(bytes.contains(QByteArray::fromHex("903064"))) << "C3 on";
+    bytes = midiOf({"--export", "play.mid", "--instrument", "keyboard", "--intervals", "1,3,5",
+                    "--chord", "--sound", "piano"});
+    EXPECT_TRUE(bytes.contains(QByteArray::fromHex("ff51030927c0"))) << "default tempo 100";
+    EXPECT_TRUE(bytes.contains(QByteArray::fromHex("c000"))) << "grand piano";
+    // The chord's three notes start together: C3, E3, G3 (36, 40, 43).
+    EXPECT_TRUE(bytes.contains(QByteArray::fromHex("9024640090286400902b64")))
+        << bytes.toHex().constData();
 }
 
 TEST(CommandLineErrors, ExistingFileIsLeftAsItWas) {

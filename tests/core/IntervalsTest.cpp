@@ -52,6 +52,7 @@ TEST(IntervalsTest, ChordSuffixes) {
         {"", "?"},
         {"1,3", "?"},
         {"1,5", "5"},
+        {"1,5,6", "5"},
         {"1,4,5,6", "sus4"}, // a sixth on a sus4 or power chord is not named
         {"1,2,5", "sus2"},
         {"1,2,4,5", "sus2"}, // nor a fourth on sus2 without a sixth

@@ -23,7 +23,10 @@ StandardScale scaleOn(const char* rootName, const std::string& intervals) {
 std::string spelled(const StandardScale& scale, int octaveType) {
     std::string text;
     for (const SimpleNote& note : scale.getAllNotes(octaveType)) {
-        text += (text.empty() ? "" : " ") + note.getNoteName(true);
+        if (!text.empty()) {
+            text += ' ';
+        }
+        text += note.getNoteName(true);
     }
     return text;
 }
@@ -70,6 +73,12 @@ TEST(StandardScaleTest, SpellsNotesInTheRootsKey) {
         {"D", "1,2,3,#4,5,6,7", 1, "D3 E3 F#3 G#3 A3 B3 C#4"},
         {"A", "1,#2,3,#4,5,6,7", 1, "A3 C4 C#4 D#4 E4 F#4 G#4"},
         {"C", "1,b3,b5,bb7", 1, "C3 Eb3 Gb3 A3"},
+        {"C#", "1,b3,b5,bb7", 1, "C#3 E3 G3 Bb3"},
+        {"C", "1,3,#5", 1, "C3 E3 G#3"},
+        {"Bb", "1,3,#5", 1, "Bb3 D4 F#4"},
+        // Altered degrees 2, 4 and 6 move with their degree; the seventh never moves.
+        {"C", "1,b2,#2,#4,b6,bb7", 0, "C3 Db4 D#4 F#4 Ab4 A3"},
+        {"C", "1,b2,#2,#4,b6,bb7", 2, "C4 Db3 D#3 F#3 Ab3 A4"},
     };
     for (const auto& [rootName, intervals, octaveType, notes] : rows) {
         const StandardScale scale = scaleOn(rootName, intervals);
@@ -106,6 +115,7 @@ TEST(StandardScaleTest, PitchTableNamesTheIntervalOnEachPitchClass) {
     EXPECT_EQ(spelled(sharedEb, 1), "C3 D#3 Eb3");
     EXPECT_EQ(pitchTable(sharedEb), "1 - - b3 - - - - - - - -");
     EXPECT_EQ(pitchTable(scaleOn("C", "1,6,bb7")), "1 - - - - - - - - bb7 - -");
+    EXPECT_EQ(pitchTable(scaleOn("C", "1,3,#5,7")), "1 - - - 3 - - - #5 - - 7");
     EXPECT_EQ(sharedEb.getPitchIntervalCode(-1) + sharedEb.getPitchIntervalCode(12), "");
 }
 

@@ -2,20 +2,24 @@
 
 #include "DialogFixture.h"
 
+#include <QFile>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTextBlock>
 
 using FormAboutTest = DialogFixture<FormAbout>;
 
-TEST_F(FormAboutTest, ShowsNameVersionCopyrightHomePageAndMitLicence) {
-    EXPECT_EQ(control<QLabel>("LabelVersion")->text(), "Gamutrix Lite 1.3a1");
-    EXPECT_EQ(control<QLabel>("LabelCopy")->text(),
-              "Copyright (c) 2026 The Gamutrix Lite developers");
-    EXPECT_EQ(control<QLabel>("LabelURL")->text(), "Official Homepage:");
-    EXPECT_EQ(control<QLineEdit>("TextURL")->text(), "https://gamutrix-lite.example.org");
+// The dialog agrees with the project: its version with the build's version, its copyright line
+// (above and in the licence text) with the repository's licence file.
+TEST_F(FormAboutTest, AgreesWithTheProjectVersionAndLicenceFile) {
+    QFile licenceFile(GAMUTRIX_LICENSE_FILE);
+    ASSERT_TRUE(licenceFile.open(QIODevice::ReadOnly | QIODevice::Text));
+    const QStringList licenceLines = QString::fromUtf8(licenceFile.readAll()).split('\n');
+    EXPECT_TRUE(control<QLabel>("LabelVersion")
+                    ->text()
+                    .startsWith(QStringLiteral("Gamutrix Lite " GAMUTRIX_VERSION)));
+    EXPECT_EQ(control<QLabel>("LabelCopy")->text(), licenceLines.value(2));
     const QTextDocument* licence = control<QPlainTextEdit>("TextLicense")->document();
-    EXPECT_EQ(licence->findBlockByNumber(0).text(), "MIT License");
-    EXPECT_EQ(licence->findBlockByNumber(1).text(), QString(34, QLatin1Char('=')));
+    EXPECT_EQ(licence->findBlockByNumber(0).text(), licenceLines.value(0));
+    EXPECT_EQ(licence->findBlockByNumber(2).text(), licenceLines.value(2));
 }

@@ -57,3 +57,33 @@ TEST_F(FormCustomScaleTest, OnlyOkGivesANewScale) {
         EXPECT_FALSE(dialog->boolNewScale());
     }
 }
+
+// Every caption of the interval list, in order: each names its interval and spells it right.
+TEST_F(FormCustomScaleTest, CaptionsNameTheIntervals) {
+    QStringList captions;
+    for (int i = 0; i < next()->count(); ++i) {
+        captions << next()->itemText(i);
+    }
+    EXPECT_EQ(captions.join(" | "),
+              "Minor Second (b2) | Major Second (2) | Augmented Second (#2) | Minor Third (b3) | "
+              "Major Third (3) | (Perfect) Fourth (4) | Augmented Fourth (Tritone) (#4) | "
+              "Diminished Fifth (Tritone) (b5) | (Perfect) Fifth (5) | Augmented Fifth (#5) | "
+              "Minor Sixth (b6) | Major Sixth (6) | Diminished Seventh (bb7) | "
+              "Minor Seventh (b7) | Major Seventh (7)");
+}
+
+// Enter in the name box presses no button; Enter or Space on a focused button presses it.
+TEST_F(FormCustomScaleTest, EnterPressesOnlyAFocusedButton) {
+    QTest::keyClick(control("TextScaleName"), Qt::Key_Return);
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(built(), "1");
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {
+        control("BtnAdd")->setFocus();
+        QTest::keyClick(control("BtnAdd"), key);
+    }
+    EXPECT_EQ(built(), "1,b2,2,#2");
+    control("BtnOk")->setFocus();
+    QTest::keyClick(control("BtnOk"), Qt::Key_Return);
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(dialog->strScaleCode(), "1,b2,2,#2");
+}

@@ -3,6 +3,7 @@
 #include "DialogFixture.h"
 
 #include <QCheckBox>
+#include <array>
 
 class FormFretboardSetupTest : public DialogFixture<FormFretboardSetup> {
   protected:
@@ -28,6 +29,37 @@ TEST_F(FormFretboardSetupTest, OpensOnTheDefaultGuitar) {
         EXPECT_EQ(control<QCheckBox>(strBox)->isChecked(), strBox != std::string("CheckLeftHand"))
             << strBox;
     }
+}
+
+// Each box shows its own setting: one setting changed at a time changes its box alone. A stored
+// five-string banjo tuning (D3 B3 G3 D3 G4) is shown as stored.
+TEST_F(FormFretboardSetupTest, OpensOnTheStoredSettings) {
+    const std::pair<const char*, void (*)(bool)> kBoxes[]{
+        {"CheckShowFrets", Globals::setShowFretNumbers},
+        {"CheckShowTuning", Globals::setShowTuning},
+        {"CheckDisplayIntervals", Globals::setDisplayIntervals},
+        {"CheckLeftHand", Globals::setLeftHand}};
+    for (const auto& [strChanged, setter] : kBoxes) {
+        reopen([setter = setter, strChanged = strChanged] {
+            setter(std::string(strChanged) == "CheckLeftHand");
+        });
+        for (const auto& [strBox, unused] : kBoxes) {
+            EXPECT_EQ(control<QCheckBox>(strBox)->isChecked(),
+                      (strBox != std::string("CheckLeftHand")) != (strBox == strChanged))
+                << strChanged << " changed, " << strBox << " shown";
+        }
+    }
+    reopen([] {
+        Globals::setNumberOfStrings(5);
+        for (int i = 1; i <= 5; ++i) {
+            auto note = std::make_shared<SimpleNote>();
+            note->setNote(
+                std::array{"D3", "B3", "G3", "D3", "G4"}[static_cast<std::size_t>(i - 1)]);
+            Globals::setTuning(i, note);
+        }
+    });
+    EXPECT_EQ(control<QComboBox>("ComboStrings")->currentText(), "5-stringed Instrument");
+    EXPECT_EQ(shownTuning(), QStringList({"D", "B", "G", "D", "G", "-", "-"}));
 }
 
 TEST_F(FormFretboardSetupTest, ANewStringCountStartsEveryStringOnC) {

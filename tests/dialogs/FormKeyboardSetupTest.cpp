@@ -23,3 +23,18 @@ TEST_F(FormKeyboardSetupTest, OpensOnTheDefaultsAndOnlyOkStoresChanges) {
         EXPECT_EQ(Globals::ShowIntervals(), boolOk);
     }
 }
+
+// Each control shows its own stored setting, changed one at a time.
+TEST_F(FormKeyboardSetupTest, OpensOnTheStoredSettings) {
+    const std::tuple<void (*)(), const char*, bool, bool> kRows[]{
+        {[] { Globals::setKeyboardOctave(0); }, "one octave higher", true, false},
+        {[] { Globals::setKeyboardOctave(2); }, "one octave lower", true, false},
+        {[] { Globals::setShowNoteNames(false); }, "in same octave", false, false},
+        {[] { Globals::setShowIntervals(true); }, "in same octave", true, true}};
+    for (const auto& [change, strOctave, boolNames, boolIntervals] : kRows) {
+        reopen(change);
+        EXPECT_EQ(control<QComboBox>("ComboOptions")->currentText(), strOctave);
+        EXPECT_EQ(control<QCheckBox>("CheckShowNote")->isChecked(), boolNames) << strOctave;
+        EXPECT_EQ(control<QCheckBox>("CheckShowInterval")->isChecked(), boolIntervals);
+    }
+}

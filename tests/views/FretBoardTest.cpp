@@ -72,22 +72,22 @@ TEST(FretBoardHands, TonesAreMarkedWhereverTheyFall) {
         EXPECT_EQ(surface.lines[0], (RecordedLine{intNut, kTop, intNut, kTop + 1750, 3}));
 
         // Codes centred on their markers and nudged right by 18: half of 45 x 165 twips ("1") is
-        // 22 x 82, half of 89 ("b2") is 44, halves going to even.
+        // 22 x 82, half of 91 ("b2") is 46, halves going to even.
         std::vector<RecordedCircle> expected;
         std::set<std::tuple<std::string, int, int, bool>> printed, placed; // text, x, y, white
         for (const auto& [i, f, boolRoot] : kPlacesOfEAndF) {
             const int x = kLeft + (boolLeft ? 13 - f : f) * 550 - 275;
             const int y = kTop + (i - 1) * 350;
             expected.push_back({x, y, 150, kBlack, kMarkerRed[boolRoot]});
-            placed.insert({boolRoot ? "1" : "b2", x - (boolRoot ? 22 : 44) + 18, y - 82, true});
+            placed.insert({boolRoot ? "1" : "b2", x - (boolRoot ? 22 : 46) + 18, y - 82, true});
         }
         EXPECT_EQ(surface.circles, expected) << "left-handed " << boolLeft;
         for (int n = 0; n < 6; ++n) {
             placed.insert({std::string(1, "EBGDAE"[n]), 228, kTop + n * 350 - 82, false});
         }
         for (int n = 0; n < 12; ++n) {
-            placed.insert(
-                {" " + std::to_string(boolLeft ? 12 - n : n + 1), 1178 + 550 * n, 258, false});
+            placed.insert({std::string(" ").append(std::to_string(boolLeft ? 12 - n : n + 1)),
+                           1178 + 550 * n, 258, false});
         }
         for (const auto& [strText, x, y, color] : surface.texts) {
             printed.insert({strText, x, y, color == kWhite});

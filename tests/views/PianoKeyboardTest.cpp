@@ -30,16 +30,30 @@ class PianoKeyboardTest : public ::testing::Test {
     PianoKeyboard keyboard;
 };
 
+// Fifteen black keys, 120 wide and 1200 long, on the boundaries right of the white keys C, D,
+// F, G and A of each octave.
+TEST_F(PianoKeyboardTest, BlackKeysSitRightOfCDFGAndA) {
+    std::vector<RecordedBox> expected;
+    for (const int k : {1, 2, 4, 5, 6, 8, 9, 11, 12, 13, 15, 16, 18, 19, 20}) {
+        expected.push_back({blackKeyX(k) - 60, kTop, blackKeyX(k) + 60, kTop + 1200, kBlack});
+    }
+    EXPECT_EQ(surface.boxes, expected);
+}
+
 TEST_F(PianoKeyboardTest, DiscsMarkWhiteAndBlackKeysOfOctavesThreeToFive) {
     // The left edge of the keys comes first: 300 right of the keyboard's origin.
     EXPECT_EQ(surface.lines[0], (RecordedLine{1178, kTop, 1178, kTop + 1800, 2}));
     // B2 and C6 lie outside the keys; black 0 turns white on a black key.
-    for (const char* strNote : {"B2", "C3", "Eb3", "C6"}) {
+    for (const char* strNote : {"B2", "C3", "C#3", "Eb3", "F#3", "Ab3", "Bb4", "C6"}) {
         show(strNote);
     }
     show("B5", "", kRed);
     const std::vector<RecordedCircle> expected{{whiteKeyX(1), kTop + 1575, 60, kBlack, kBlack},
+                                               {blackKeyX(1), kTop + 900, 50, kWhite, kWhite},
                                                {blackKeyX(2), kTop + 900, 50, kWhite, kWhite},
+                                               {blackKeyX(4), kTop + 900, 50, kWhite, kWhite},
+                                               {blackKeyX(5), kTop + 900, 50, kWhite, kWhite},
+                                               {blackKeyX(13), kTop + 900, 50, kWhite, kWhite},
                                                {whiteKeyX(21), kTop + 1575, 60, kRed, kRed}};
     EXPECT_EQ(surface.circles, expected);
 }
@@ -63,11 +77,11 @@ TEST_F(PianoKeyboardTest, OctaveTypesMoveDegreesByOctave) {
 }
 
 // Names and codes of C (white key 1, code "1") and Eb (black key right of key 2, code "b3"),
-// centred on the key: half of a 45 or 89 twips wide text is 22 or 44 when halves go to even.
+// centred on the key: half of a 45 or 91 twips wide text is 22 or 46 when halves go to even.
 // A name moves the code further from the keys; an empty code (D) prints nothing.
 TEST_F(PianoKeyboardTest, LabelsStackBelowWhiteAndAboveBlackKeys) {
     Globals::setShowIntervals(true);
-    const int c = whiteKeyX(1) - 22, eb = blackKeyX(2) - 44;
+    const int c = whiteKeyX(1) - 22, eb = blackKeyX(2) - 46;
     // Rows 1920 and 2130 below the top of the keys, 320 and 560 above it.
     const int intBelow = kTop + 1920, intAbove = kTop - 320;
     const std::vector<RecordedText> kWithNames{{"C", c, intBelow, kBlack},

@@ -10,10 +10,15 @@ TEST(PictureBoxTest, OverlayShowsOnScreenOnlyAndClicksReportTwips) {
     PictureBox box(8655, 3375);
     box.surface().clear();
     const QImage before = box.surface().image().copy();
-    box.setOverlay({{1500, 1500, 150, {0, 0, 0}, {0, 120, 0}}});
+    box.setOverlay(OverlayLayer::ChosenNotes, {{1500, 1500, 150, {0, 0, 0}, {0, 120, 0}}});
+    // The sounding note's layer lies over the chosen notes.
+    box.setOverlay(OverlayLayer::SoundingNote, {{3000, 1500, 150, {0, 0, 0}, {200, 200, 0}}});
+    box.setOverlay(OverlayLayer::ChosenNotes, {{1500, 1500, 150, {0, 0, 0}, {0, 120, 0}},
+                                               {3000, 1500, 150, {0, 0, 0}, {0, 120, 0}}});
     const QImage screen = box.grab().toImage();
     EXPECT_EQ(screen.pixelColor(100, 100), QColor(0, 120, 0)); // the overlay's centre
     EXPECT_EQ(screen.pixelColor(120, 100), QColor(Qt::white)); // beyond its 10 px radius
+    EXPECT_EQ(screen.pixelColor(200, 100), QColor(200, 200, 0));
     EXPECT_EQ(box.surface().image(), before);
 
     QSignalSpy spy(&box, &PictureBox::pictureClicked);

@@ -30,11 +30,26 @@ TEST(QtPictureSurfaceTest, FretBoardPictureLinesAndTextExtents) {
     const auto* pixels = reinterpret_cast<const QRgb*>(surface.image().constScanLine(5));
     EXPECT_EQ(std::count(pixels, pixels + 577, qRgb(0, 0, 0)), 3);
 
-    // Text extents are in twips: 8 point at 96 dpi is about 11 px, so a line is 12 to 14 px
-    // high and "b7" about 12 px wide.
+    // Text extents are in twips, 15 to the pixel: the ink of a printed "b7" fits in them with at
+    // most a few pixels to spare.
+    surface.clear();
     surface.setFont("Tahoma", 8);
-    EXPECT_NEAR(surface.textHeight("b7"), 200, 50);
-    EXPECT_NEAR(surface.textWidth("b7"), 180, 100);
+    surface.setForeColor(kBlack);
+    surface.setCurrentPosition(1500, 1500);
+    surface.print("b7");
+    QRect ink;
+    for (int y = 0; y < surface.image().height(); ++y) {
+        for (int x = 0; x < surface.image().width(); ++x) {
+            ink |= surface.image().pixelColor(x, y).lightness() < 160 ? QRect(x, y, 1, 1) : QRect();
+        }
+    }
+    EXPECT_EQ(ink.left() >= 100 && ink.top() >= 100, true) << "ink left of or above the position";
+    for (const auto& [dblExtent, intInk] :
+         {std::pair{surface.textWidth("b7"), ink.right() - 99},
+          std::pair{surface.textHeight("b7"), ink.bottom() - 99}}) {
+        EXPECT_GE(dblExtent / 15, intInk);
+        EXPECT_LE(dblExtent / 15, intInk + 5);
+    }
 }
 
 // Markers are copied from cached renderings; they must look as if drawn in place at every

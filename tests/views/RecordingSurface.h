@@ -12,19 +12,23 @@ using RecordedLine = std::tuple<int, int, int, int, int>;
 using RecordedCircle = std::tuple<int, int, int, RgbColor, RgbColor>;
 // Text, x, y and colour.
 using RecordedText = std::tuple<std::string, int, int, RgbColor>;
+// Two corners and the fill colour.
+using RecordedBox = std::tuple<int, int, int, int, RgbColor>;
 
 // The main window's picture (8655 x 3375 twips) keeping what is drawn instead of pixels.
-// Text measures are fractional, 44.6 twips a character and 164.6 high, so the views' rounding
-// shows: half of a one-character code (45 x 165) is 22 x 82 only when halves go to even.
+// Text measures are fractional, 45.4 twips a character and 164.6 high, so the views' rounding
+// shows: half of a one-character code (45 x 165) is 22 x 82 and half of a two-character one (91)
+// is 46 only when halves go to even; rounding halves up or cutting them off gives other values.
 class RecordingSurface : public PictureSurface {
   public:
     std::vector<RecordedLine> lines;
     std::vector<RecordedCircle> circles;
     std::vector<RecordedText> texts;
+    std::vector<RecordedBox> boxes;
 
     int outerWidth() const override { return 8655; }
     int outerHeight() const override { return 3375; }
-    void clear() override { lines.clear(), circles.clear(), texts.clear(); }
+    void clear() override { lines.clear(), circles.clear(), texts.clear(), boxes.clear(); }
     void setBackColor(RgbColor) override { clear(); }
     void setForeColor(RgbColor c) override { fore = c; }
     RgbColor foreColor() const override { return fore; }
@@ -32,12 +36,14 @@ class RecordingSurface : public PictureSurface {
     void drawLine(int a, int b, int c, int d, RgbColor) override {
         lines.push_back({a, b, c, d, width});
     }
-    void fillBox(int, int, int, int, RgbColor) override {}
+    void fillBox(int a, int b, int c, int d, RgbColor f) override {
+        boxes.push_back({a, b, c, d, f});
+    }
     void drawCircle(int x, int y, int r, RgbColor o, RgbColor f) override {
         circles.push_back({x, y, r, o, f});
     }
     void setFont(const std::string&, double) override {}
-    double textWidth(const std::string& s) const override { return 44.6 * double(s.size()); }
+    double textWidth(const std::string& s) const override { return 45.4 * double(s.size()); }
     double textHeight(const std::string&) const override { return 164.6; }
     void setCurrentPosition(int x, int y) override { posX = x, posY = y; }
     int currentX() const override { return posX; }
