@@ -20,6 +20,7 @@
 #include <QScreen>
 #include <QTimer>
 
+using DialogGeometry::moveTwipsTop;
 using DialogGeometry::placeControl;
 using DialogGeometry::toPixels;
 using DialogGeometry::twipsRect;
@@ -41,6 +42,7 @@ FormGamutrix::FormGamutrix(const QString& strProgramDir, QWidget* parent)
     createControls();
     createMenus();
     createChordFrame();
+    restoreZoom();
     PicScaleInstrument->installEventFilter(this);
     for (QListWidget* list : {ListScaleCategory, ListScale, ListTriad, ListQuadriad}) {
         list->installEventFilter(this);
@@ -86,7 +88,7 @@ void FormGamutrix::createControls() {
 
     PicScaleInstrument = new PictureBox(8655, 3375, client);
     placeControl(PicScaleInstrument, "PicScaleInstrument", tr("Instrument picture"),
-                 QRect(QPoint(toPixels(120), toPixels(480)), PicScaleInstrument->size()));
+                 twipsRect(120, 480, 8655, 3375));
 
     for (std::size_t i = 0; i < BtnPitch.size(); ++i) {
         BtnPitch[i] = new QPushButton(kLetterCaptions[i], client);
@@ -188,6 +190,7 @@ void FormGamutrix::createMenus() {
     addItem(mnuDisplay, "mnuKeyboardSetup", tr("Keyboard Setup"),
             QKeySequence(Qt::CTRL | Qt::Key_F3), &FormGamutrix::mnuKeyboardSetup_Click);
     tuningMenu = new TuningMenu(*this, *mnuDisplay);
+    createZoomMenu(mnuDisplay);
     createPlayMenu();
 
     QMenu* mnuHelp = menuBar()->addMenu(tr("Help"));
@@ -225,6 +228,7 @@ void FormGamutrix::Form_Load() {
         rectWindow.moveCenter(screen->availableGeometry().center());
         move(rectWindow.topLeft());
     }
+    keepOnScreen();
 }
 
 void FormGamutrix::ChangedPitch() {
@@ -285,24 +289,25 @@ const PianoKeyboard* FormGamutrix::currentPianoKeyboard() const {
 }
 
 void FormGamutrix::RedrawUI() {
+    const int intZoom = zoomCurrent.percent();
     int y = 480;
-    PicScaleInstrument->move(toPixels(120), toPixels(y));
+    moveTwipsTop(PicScaleInstrument, y, intZoom);
     PicScaleInstrument->show();
     y += 3375 + 120;
     for (QPushButton* button : BtnPitch) {
-        button->move(button->x(), toPixels(y));
+        moveTwipsTop(button, y, intZoom);
     }
     for (QPushButton* button : BtnPitchAdd) {
-        button->move(button->x(), toPixels(y));
+        moveTwipsTop(button, y, intZoom);
     }
     y += 375 + 120;
-    ListScaleCategory->move(ListScaleCategory->x(), toPixels(y));
-    ListScale->move(ListScale->x(), toPixels(y));
+    moveTwipsTop(ListScaleCategory, y, intZoom);
+    moveTwipsTop(ListScale, y, intZoom);
     intOuterHeightTwips = y + 1620 + 780;
 
     // Qt sizes the client area (menu bar and central widget); the window manager adds the frame.
-    const int intClientHeight = toPixels(intOuterHeightTwips - kCaptionAndBordersTwips);
-    setFixedSize(toPixels(kClientWidthTwips), intClientHeight);
+    const int intClientHeight = toPixels(intOuterHeightTwips - kCaptionAndBordersTwips, intZoom);
+    setFixedSize(toPixels(kClientWidthTwips, intZoom), intClientHeight);
     FrameChord->setVisible(intMode == 1);
     // Behind the chord frame the scale lists are out of the user's sight, so they must be out of
     // reach of the keyboard too.
@@ -321,6 +326,7 @@ void FormGamutrix::closeEvent(QCloseEvent* event) {
         writeConfig();
         boolConfigWritten = true;
     }
+    saveZoom();
     event->accept();
 }
 
@@ -353,7 +359,7 @@ bool FormGamutrix::eventFilter(QObject* watched, QEvent* event) {
         const QKeySequence pressed(keyEvent->keyCombination());
         const auto actions = findChildren<QAction*>();
         for (const QAction* action : actions) {
-            if (!action->shortcut().isEmpty() && action->shortcut() == pressed) {
+            if (action->shortcuts().contains(pressed)) {
                 // Not accepting the override lets the menu shortcut fire.
                 event->ignore();
                 return true;

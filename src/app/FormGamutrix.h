@@ -18,6 +18,7 @@
 #include "ScaleSet.h"
 #include "SimpleNote.h"
 #include "StandardScale.h"
+#include "ZoomLevel.h"
 
 #include <QMainWindow>
 #include <QString>
@@ -37,6 +38,7 @@ class QMenu;
 struct PictureContent;
 class QButtonGroup;
 class QCheckBox;
+class QDialog;
 class QFrame;
 class QLineEdit;
 class QListWidget;
@@ -65,6 +67,7 @@ class FormGamutrix : public QMainWindow {
     std::shared_ptr<const StandardScale> currentScale() const { return scaleCurrent; }
     // The interval set that the chord builder last built.
     const Intervals& ChordIntervals() const { return chordIntervals; }
+    const ZoomLevel& Zoom() const { return zoomCurrent; }
     PlayController& Player() const { return *playController; }
 
     void ChangedPitch();
@@ -148,6 +151,16 @@ class FormGamutrix : public QMainWindow {
     void followPickedNotes();
     void showPickedNotes();
 
+    // Zoom.
+    void createZoomMenu(QMenu* mnuDisplay);
+    void restoreZoom();
+    void saveZoom() const;
+    void changeZoom(ZoomLevel zoomNew);
+    void applyZoom();
+    void updateZoomItems();
+    void keepOnScreen();
+    void zoomDialog(QDialog& dialog) const;
+
     // State.
     QString strProgramDir;
     int16_t intMode = 0;
@@ -162,6 +175,7 @@ class FormGamutrix : public QMainWindow {
     std::unique_ptr<ScaleSet> scaleSetCurrent = std::make_unique<ScaleSet>();
     ScalePictureViews viewsCurrent;
     int intOuterHeightTwips = 0;
+    ZoomLevel zoomCurrent;
     bool boolConfigWritten = false;
     std::shared_ptr<ChordScaleIndex> indexChordsScales; // built at the first use of a tool
     FormIdentifyNotes* formIdentify = nullptr;          // owned as a child window
@@ -198,6 +212,9 @@ class FormGamutrix : public QMainWindow {
     // Menu items.
     QAction* mnuFretboard = nullptr;
     QAction* mnuKeyboard = nullptr;
+    QAction* mnuZoomIn = nullptr;
+    QAction* mnuZoomOut = nullptr;
+    QAction* mnuActualSize = nullptr;
     TuningMenu* tuningMenu = nullptr;
     PlayController* playController = nullptr;
 };

@@ -17,7 +17,6 @@
 
 using DialogGeometry::makeCaptioned;
 using DialogGeometry::placeControl;
-using DialogGeometry::toPixels;
 using DialogGeometry::twipsRect;
 
 namespace {
@@ -79,7 +78,8 @@ void FormGamutrix::createChordFrame() {
     line->setObjectName("Line1");
     line->setFrameShape(QFrame::VLine);
     line->setFrameShadow(QFrame::Plain);
-    line->setGeometry(toPixels(3240), toPixels(240), 1, toPixels(1560 - 240));
+    DialogGeometry::placeTwips(line,
+                               twipsRect(3240, 240, DialogGeometry::kTwipsPerPixel, 1560 - 240));
 
     addHeading("Label3", tr("Additions"), 3360, 1215);
     ChkAdd9 = addCheck("ChkAdd9", tr("add9 / 2"), 480, 3360, 1095);

@@ -9,6 +9,7 @@
 
 void FormGamutrix::BtnEdit_Click() {
     FormCustomScale dialog(this);
+    zoomDialog(dialog);
     dialog.exec();
     if (!dialog.boolNewScale()) {
         return;
@@ -26,6 +27,7 @@ void FormGamutrix::BtnEdit_Click() {
 void FormGamutrix::mnuFretboardSetup_Click() {
     {
         FormFretboardSetup dialog(this);
+        zoomDialog(dialog);
         dialog.exec();
     }
     // Redrawn whether the settings changed or not.
@@ -35,6 +37,7 @@ void FormGamutrix::mnuFretboardSetup_Click() {
 void FormGamutrix::mnuKeyboardSetup_Click() {
     {
         FormKeyboardSetup dialog(this);
+        zoomDialog(dialog);
         dialog.exec();
     }
     RedrawScale();
@@ -42,5 +45,6 @@ void FormGamutrix::mnuKeyboardSetup_Click() {
 
 void FormGamutrix::mnuAbout_Click() {
     FormAbout dialog(this);
+    zoomDialog(dialog);
     dialog.exec();
 }

@@ -24,7 +24,7 @@ const auto kDisclaimer = QStringLiteral(
     "or otherwise, arising from the software, its use or other dealings in it.");
 
 QLabel* makeLabel(QWidget* parent, const char* strName, const QString& strAccessibleName,
-                  const QRect& rect) {
+                  const DialogGeometry::TwipsRect& rect) {
     auto* label = new QLabel(parent);
     placeControl(label, strName, strAccessibleName, rect);
     return label;

@@ -45,7 +45,7 @@ QString positionToken(int16_t intPosition) {
 }
 
 QPushButton* makeButton(QWidget* parent, const char* strName, const QString& strCaption,
-                        const QRect& rect) {
+                        const DialogGeometry::TwipsRect& rect) {
     auto* button = DialogGeometry::makeCaptioned<QPushButton>(parent, strName, strCaption, rect);
     // No button of this dialog answers Enter on its own: a name typed and confirmed with Enter
     // must not add an interval or close the dialog.

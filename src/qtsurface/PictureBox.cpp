@@ -4,7 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPen>
-#include <QPoint>
+#include <QRectF>
 #include <cmath>
 
 namespace {
@@ -22,6 +22,24 @@ PictureBox::PictureBox(int intTwipsWidth, int intTwipsHeight, QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+void PictureBox::setZoom(qreal dblNewZoom) {
+    dblZoom = dblNewZoom;
+    const qreal dblScreenRatio = devicePixelRatioF();
+    picSurface.setPixelRatio(dblScreenRatio * dblZoom);
+    const QSize sizeDevice = picSurface.image().size();
+    setFixedSize(static_cast<int>(std::lrint(sizeDevice.width() / dblScreenRatio)),
+                 static_cast<int>(std::lrint(sizeDevice.height() / dblScreenRatio)));
+}
+
+QPointF PictureBox::toWidget(QPoint ptTwips) const {
+    return QPointF(ptTwips) * dblZoom / QtPictureSurface::kTwipsPerPixel;
+}
+
+QPoint PictureBox::toTwips(QPointF ptWidget) const {
+    const QPointF ptTwips = ptWidget * QtPictureSurface::kTwipsPerPixel / dblZoom;
+    return {static_cast<int>(std::lround(ptTwips.x())), static_cast<int>(std::lround(ptTwips.y()))};
+}
+
 void PictureBox::setOverlay(OverlayLayer layer, std::vector<OverlayMarker> collMarkers) {
     std::vector<OverlayMarker>& collOverlay = collOverlays[static_cast<std::size_t>(layer)];
     if (collMarkers == collOverlay) {
@@ -32,17 +50,18 @@ void PictureBox::setOverlay(OverlayLayer layer, std::vector<OverlayMarker> collM
 }
 
 void PictureBox::paintEvent(QPaintEvent* /*event*/) {
+    // The image has as many device pixels as the widget shows: drawn one to one.
+    const QImage& image = picSurface.image();
     QPainter painter(this);
-    painter.drawImage(QPoint(0, 0), picSurface.image());
+    painter.drawImage(QRectF(QPointF(0, 0), QSizeF(image.size()) / devicePixelRatioF()), image);
+    // Markers grow with the zoom like the picture's own, outline included.
     painter.setRenderHint(QPainter::Antialiasing);
-    const double dblPerTwip = 1.0 / QtPictureSurface::kTwipsPerPixel;
     for (const std::vector<OverlayMarker>& collOverlay : collOverlays) {
         for (const OverlayMarker& marker : collOverlay) {
-            painter.setPen(QPen(toQColor(marker.longOutline), 2));
+            painter.setPen(QPen(toQColor(marker.longOutline), 2 * dblZoom));
             painter.setBrush(toQColor(marker.longFill));
-            const double dblRadius = marker.intRadius * dblPerTwip;
-            painter.drawEllipse(QPointF(marker.x * dblPerTwip, marker.y * dblPerTwip), dblRadius,
-                                dblRadius);
+            const double dblRadius = toWidget(QPoint(marker.intRadius, 0)).x();
+            painter.drawEllipse(toWidget(QPoint(marker.x, marker.y)), dblRadius, dblRadius);
         }
     }
 }
@@ -52,8 +71,6 @@ void PictureBox::mousePressEvent(QMouseEvent* event) {
         QWidget::mousePressEvent(event);
         return;
     }
-    const QPointF ptPixels = event->position();
-    emit pictureClicked(
-        static_cast<int>(std::lround(ptPixels.x() * QtPictureSurface::kTwipsPerPixel)),
-        static_cast<int>(std::lround(ptPixels.y() * QtPictureSurface::kTwipsPerPixel)));
+    const QPoint ptTwips = toTwips(event->position());
+    emit pictureClicked(ptTwips.x(), ptTwips.y());
 }

@@ -32,15 +32,31 @@ int pixelsFor(int intTwips) {
 } // namespace
 
 QtPictureSurface::QtPictureSurface(int intTwipsWidth, int intTwipsHeight, qreal dblDevicePixelRatio)
-    : intTwipsWidth(intTwipsWidth), intTwipsHeight(intTwipsHeight),
-      picImage(QSize(static_cast<int>(std::lrint(pixelsFor(intTwipsWidth) * dblDevicePixelRatio)),
+    : intTwipsWidth(intTwipsWidth), intTwipsHeight(intTwipsHeight) {
+    allocateImage(dblDevicePixelRatio);
+    // The classic picture box starts with this font until someone picks another.
+    setFont("MS Sans Serif", 8.25);
+    fillBackground();
+}
+
+void QtPictureSurface::allocateImage(qreal dblDevicePixelRatio) {
+    picImage =
+        QImage(QSize(static_cast<int>(std::lrint(pixelsFor(intTwipsWidth) * dblDevicePixelRatio)),
                      static_cast<int>(std::lrint(pixelsFor(intTwipsHeight) * dblDevicePixelRatio))),
-               QImage::Format_RGB32) {
+               QImage::Format_RGB32);
     picImage.setDevicePixelRatio(dblDevicePixelRatio);
     picImage.setDotsPerMeterX(kDotsPerMeter);
     picImage.setDotsPerMeterY(kDotsPerMeter);
-    // The classic picture box starts with this font until someone picks another.
-    setFont("MS Sans Serif", 8.25);
+}
+
+void QtPictureSurface::setPixelRatio(qreal dblDevicePixelRatio) {
+    if (dblDevicePixelRatio == picImage.devicePixelRatio()) {
+        return;
+    }
+    endPainting();
+    allocateImage(dblDevicePixelRatio);
+    // The cached markers were drawn for the old resolution.
+    collCircleSprites.clear();
     fillBackground();
 }
 

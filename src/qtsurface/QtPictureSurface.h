@@ -31,6 +31,9 @@ class QtPictureSurface : public PictureSurface {
     const QImage& image() const;
     // Size in logical pixels.
     QSize pixelSize() const;
+    // Device pixels per logical pixel, for a zoomed or HiDPI picture. A new ratio starts a new,
+    // blank picture at that resolution; the callers' twips and text measures do not change.
+    void setPixelRatio(qreal dblDevicePixelRatio);
 
     int outerWidth() const override { return intTwipsWidth; }
     int outerHeight() const override { return intTwipsHeight; }
@@ -75,6 +78,7 @@ class QtPictureSurface : public PictureSurface {
     const CircleSprite& circleSprite(int intRadius, RgbColor longOutline, RgbColor longFill,
                                      qreal dblPhaseX, qreal dblPhaseY);
 
+    void allocateImage(qreal dblDevicePixelRatio);
     // One painter serves a whole redraw; image() and clear() end it.
     QPainter& painter();
     void endPainting() const;

@@ -65,14 +65,15 @@ class TuningMenuTest : public WindowFixture {
     QTemporaryDir preferencesDir;
 };
 
-TEST_F(TuningMenuTest, TheSubmenuEndsTheDisplayMenuGroupedByInstrument) {
+TEST_F(TuningMenuTest, TheSubmenuFollowsTheSetupItemsGroupedByInstrument) {
     start();
     QStringList items;
     for (const QAction* action : child<QMenu>("mnuDisplay")->actions()) {
         items << (action->isSeparator() ? "-" : action->text());
     }
     EXPECT_EQ(items, (QStringList{"Fretboard", "Keyboard", "-", "Fretboard Setup", "Keyboard Setup",
-                                  "-", "Tuning", "Remember the instrument setup"}));
+                                  "-", "Tuning", "Remember the instrument setup", "-", "Zoom In",
+                                  "Zoom Out", "Actual Size"}));
     // Grouped by instrument: each preset as the first letter of its caption, "-" a separator.
     QString strGroups;
     QStringList presets;

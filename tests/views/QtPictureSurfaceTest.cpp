@@ -79,3 +79,51 @@ TEST(QtPictureSurfaceTest, CachedMarkersMatchMarkersDrawnInPlace) {
         EXPECT_LE(intWorst, 1) << "ratio " << dblRatio;
     }
 }
+
+// A zoomed picture is the same drawing at a finer resolution: after a new pixel ratio the surface
+// draws exactly what a surface made at that ratio draws, at its size, while the views' twips and
+// text measures stay those of the natural size. Markers cached at the old ratio must not come back.
+TEST(QtPictureSurfaceTest, NewPixelRatioDrawsAfreshAtThatResolution) {
+    Globals::setDefaultSettings();
+    const auto draw = [](QtPictureSurface& surface) {
+        FretBoard board;
+        board.setFretBoardPicBox(surface);
+        board.resetFretBoard();
+        board.setScaleData(scaleOn("C3", "1,2,3,4,5,6,7"));
+        board.drawScaleData();
+        return surface.image().copy();
+    };
+    QtPictureSurface surface(8655, 3375);
+    draw(surface);
+    surface.setFont("Tahoma", 8);
+    const double dblWidth = surface.textWidth("b7");
+    const double dblHeight = surface.textHeight("b7");
+    for (const auto& [dblRatio, size] : std::initializer_list<std::pair<qreal, QSize>>{
+             {2.0, {1154, 450}}, {3.0, {1731, 675}}, {1.25, {721, 281}}, {1.0, {577, 225}}}) {
+        surface.setPixelRatio(dblRatio);
+        EXPECT_EQ(surface.image().size(), size) << dblRatio;
+        EXPECT_EQ(surface.image().pixelColor(100, 100), QColor(Qt::white)) << "a blank picture";
+        EXPECT_EQ(surface.pixelSize(), QSize(577, 225)) << "logical size";
+        surface.setFont("Tahoma", 8);
+        EXPECT_EQ(surface.textWidth("b7"), dblWidth);
+        EXPECT_EQ(surface.textHeight("b7"), dblHeight);
+        QtPictureSurface fresh(8655, 3375, dblRatio);
+        EXPECT_TRUE(draw(surface) == draw(fresh)) << dblRatio;
+    }
+    // A marker on whole pixels has the same sub-pixel phase at every ratio: it must be drawn at
+    // the new ratio, not taken from the markers drawn before.
+    const auto drawMarker = [](QtPictureSurface& target) {
+        target.drawCircle(1500, 1500, 150, kBlack, RgbColor{153, 0, 0});
+        return target.image().copy();
+    };
+    QtPictureSurface surfaceMarker(8655, 3375);
+    drawMarker(surfaceMarker);
+    surfaceMarker.setPixelRatio(2.0);
+    QtPictureSurface freshMarker(8655, 3375, 2.0);
+    EXPECT_TRUE(drawMarker(surfaceMarker) == drawMarker(freshMarker));
+    // At 2: the root marker on the top string's eighth fret, centred at (1028 + 8 * 550 - 275,
+    // 758) = (5153, 758) twips, is filled at (5063, 683) twips, times 2 over 15: (675, 91).
+    surface.setPixelRatio(2.0);
+    draw(surface);
+    EXPECT_EQ(surface.image().pixelColor(675, 91), QColor(153, 0, 0));
+}
