@@ -1,5 +1,7 @@
 #include <QApplication>
+#include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 // GUI tests run on the offscreen platform unless the caller chose another one.
@@ -10,8 +12,11 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QCoreApplication::setOrganizationName("Gamutrix");
     QCoreApplication::setApplicationName("Gamutrix Lite");
-    // Preferences written by a test go to a private test location, never the user's own.
+    // Preferences written by a test go to a private test location, never the user's own, and
+    // each test process has its own, so tests running side by side cannot see each other's.
     QStandardPaths::setTestModeEnabled(true);
+    const QTemporaryDir settingsDir;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
