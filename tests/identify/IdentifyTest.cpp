@@ -15,7 +15,7 @@ const ChordScaleIndex& index() {
     return built;
 }
 
-PitchMask maskOf(std::initializer_list<int> pitches) {
+PitchMask maskOf(const std::vector<int>& pitches) {
     PitchMask mask = 0;
     for (const int intPitch : pitches) {
         mask = static_cast<PitchMask>(mask | pitchBit(intPitch));
@@ -101,7 +101,7 @@ TEST(ChordIndex, KnowsWhichIntervalSetsTheBuilderMakes) {
 TEST(Identify, NamesChordsBassFirst) {
     struct Row {
         const char* strCase;
-        std::initializer_list<int> pitches;
+        std::vector<int> pitches;
         int intBass;
         std::vector<std::string> chords;
     };
