@@ -12,8 +12,8 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QRadioButton>
-#include <algorithm>
 #include <QSignalBlocker>
+#include <algorithm>
 
 using DialogGeometry::makeCaptioned;
 using DialogGeometry::placeControl;
