@@ -1,5 +1,7 @@
 #include "PainterSurface.h"
 
+#include "TwipsPainting.h"
+
 #include <QColor>
 #include <QLineF>
 #include <QPaintDevice>
@@ -11,21 +13,12 @@
 
 namespace {
 
-// 96 dots per inch, as the screen surface measures its text.
-constexpr int kDotsPerMeter = 3780;
+using TwipsPainting::kDotsPerMeter;
+using TwipsPainting::toPixels;
+using TwipsPainting::toQColor;
+
+// As the screen surface measures its text.
 constexpr double kLogicalDpi = 96.0;
-
-QColor toQColor(RgbColor longColor) {
-    return QColor(longColor.red, longColor.green, longColor.blue);
-}
-
-qreal toPixels(int intTwips) {
-    return static_cast<qreal>(intTwips) / PainterSurface::kTwipsPerPixel;
-}
-
-QPointF toPixels(int x, int y) {
-    return QPointF(toPixels(x), toPixels(y));
-}
 
 } // namespace
 

@@ -1,5 +1,7 @@
 #include "PictureBox.h"
 
+#include "TwipsPainting.h"
+
 #include <QColor>
 #include <QMouseEvent>
 #include <QPainter>
@@ -7,13 +9,7 @@
 #include <QRectF>
 #include <cmath>
 
-namespace {
-
-QColor toQColor(RgbColor longColor) {
-    return {longColor.red, longColor.green, longColor.blue};
-}
-
-} // namespace
+using TwipsPainting::toQColor;
 
 PictureBox::PictureBox(int intTwipsWidth, int intTwipsHeight, QWidget* parent)
     : QWidget(parent), picSurface(intTwipsWidth, intTwipsHeight, devicePixelRatioF()) {

@@ -1,5 +1,7 @@
 #include "QtPictureSurface.h"
 
+#include "TwipsPainting.h"
+
 #include <QColor>
 #include <QLineF>
 #include <QPen>
@@ -10,20 +12,9 @@
 
 namespace {
 
-// 96 dots per inch, so that point sizes turn into the same pixel sizes on every screen.
-constexpr int kDotsPerMeter = 3780;
-
-QColor toQColor(RgbColor longColor) {
-    return QColor(longColor.red, longColor.green, longColor.blue);
-}
-
-qreal toPixels(int intTwips) {
-    return static_cast<qreal>(intTwips) / QtPictureSurface::kTwipsPerPixel;
-}
-
-QPointF toPixels(int x, int y) {
-    return QPointF(toPixels(x), toPixels(y));
-}
+using TwipsPainting::kDotsPerMeter;
+using TwipsPainting::toPixels;
+using TwipsPainting::toQColor;
 
 int pixelsFor(int intTwips) {
     return static_cast<int>(std::lrint(toPixels(intTwips)));
