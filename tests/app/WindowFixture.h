@@ -29,33 +29,28 @@ class WindowFixture : public ::testing::Test {
         }
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         for (QWidget* widget : QApplication::topLevelWidgets()) {
-            EXPECT_FALSE(widget->isVisible())
-                << "stray window: " << widget->metaObject()->className();
+            EXPECT_FALSE(widget->isVisible()) << "stray " << widget->metaObject()->className();
         }
     }
 
-    // Starts the window as the program would; it is active afterwards, so that its menu
-    // shortcuts answer key presses.
+    // Starts the window as the program would, active so that its menu shortcuts answer keys.
     FormGamutrix& start() {
         window = std::make_unique<FormGamutrix>(programDir.path());
         window->show();
         activate();
         return *window;
     }
-
     // The offscreen platform does not hand activation back after a modal window has gone.
     void activate() const {
         window->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
     }
 
+    // Files of the program directory; a missing one reads as empty.
     QString path(const QString& strFileName) const { return programDir.filePath(strFileName); }
-
-    // Whole-file helpers for the program directory; a missing file reads as empty.
     void writeFile(const QString& strFileName, const QByteArray& bytes) const {
         QFile file(path(strFileName));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        ASSERT_EQ(file.write(bytes), bytes.size());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
     }
     QByteArray readFile(const QString& strFileName) const {
         QFile file(path(strFileName));
@@ -67,8 +62,6 @@ class WindowFixture : public ::testing::Test {
         EXPECT_NE(found, nullptr) << "no control " << strName;
         return found;
     }
-
-    // Small helpers for driving the window as a user does.
     QString lineText(const char* strName) const { return child<QLineEdit>(strName)->text(); }
     QImage shownPicture() const { return window->Picture().surface().image().copy(); }
     void pressKey(int intKey, Qt::KeyboardModifiers modifiers = Qt::NoModifier) const {
@@ -80,32 +73,32 @@ class WindowFixture : public ::testing::Test {
     }
 
     // Runs onModal on the next modal window once it is shown, while the code that opened it
-    // waits in its own event loop. A watcher that gives up after a few seconds makes a missing
-    // dialog fail the test (in TearDown) instead of hanging a later one.
+    // waits in its own event loop. The watcher gives up after five seconds, so a missing dialog
+    // fails the test (in TearDown) instead of hanging a later one.
     static void whenModalShown(std::function<void(QWidget*)> onModal) {
         auto* timer = new QTimer(qApp);
         timer->setObjectName("WindowFixtureModalWatcher");
-        timer->setInterval(10);
         const QDeadlineTimer deadline(5000);
         QObject::connect(timer, &QTimer::timeout, [timer, deadline, onModal = std::move(onModal)] {
-            if (QWidget* modal = QApplication::activeModalWidget()) {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (modal != nullptr || deadline.hasExpired()) {
                 timer->stop();
+            }
+            if (modal != nullptr) {
                 timer->setObjectName(QString());
                 timer->deleteLater();
                 onModal(modal);
-            } else if (deadline.hasExpired()) {
-                timer->stop();
             }
         });
-        timer->start();
+        timer->start(10);
     }
 
     // The pitch classes C..B that the picture marks: "R" the root's brighter marker, "x" any
-    // other marker. Read from pixels at places worked out from the layout: on the fretboard the
-    // markers of frets 1..12 on the top string (twips: left edge 1028, frets 550 apart, marker
-    // radius 150, top string at 638, 120 lower below the fret numbers); on the keyboard the disc
-    // centres of the three octaves (white key k centred at 1028 + 300k, a black key at
-    // 1178 + 300k on the boundary right of its white key k, discs at heights 2363 and 1688).
+    // other. Read from pixels at places worked out from the layout: on the fretboard the markers
+    // of frets 1..12 on the top string (twips: left edge 1028, frets 550 apart, top string at 638,
+    // 120 lower below the fret numbers), at four points 115 twips from a marker's centre, one at
+    // least clear of its code; on the keyboard the disc centres of the three octaves (white key k
+    // centred at 1028 + 300k, a black key at 1178 + 300k, discs at heights 2363 and 1688).
     QString marks() const {
         const QImage image = window->Picture().surface().image();
         const auto pixel = [&image](int xTwips, int yTwips) {
@@ -113,48 +106,39 @@ class WindowFixture : public ::testing::Test {
             return image.pixelColor(qRound(xTwips * dblScale), qRound(yTwips * dblScale));
         };
         QString strMarks(12, '.');
-        if (window->CurrentInstrument() == 1) {
+        for (int f = 1; f <= 12 && window->CurrentInstrument() == 1; ++f) {
+            const int x = 1028 + (Globals::LeftHand() ? 13 - f : f) * 550 - 275;
             const int y = 638 + (Globals::ShowFretNumbers() ? 120 : 0);
-            for (int f = 1; f <= 12; ++f) {
-                const int x = 1028 + (Globals::LeftHand() ? 13 - f : f) * 550 - 275;
-                // Four points 115 twips from the marker's centre: one at least clear of its code.
-                int intRed = 0;
-                for (const auto& [dx, dy] : {std::pair{-115, 0}, {115, 0}, {0, -115}, {0, 115}}) {
-                    const QColor c = pixel(x + dx, y + dy);
-                    intRed = std::max(intRed, c.green() < 40 ? c.red() : 0);
-                }
-                strMarks[(Globals::Tuning(1)->Pitch() + f) % 12] = intRed > 130  ? 'R'
-                                                                   : intRed > 80 ? 'x'
-                                                                                 : '.';
+            int intRed = 0;
+            for (const auto& [dx, dy] : {std::pair{-115, 0}, {115, 0}, {0, -115}, {0, 115}}) {
+                const QColor c = pixel(x + dx, y + dy);
+                intRed = std::max(intRed, c.green() < 40 ? c.red() : 0);
             }
-            return strMarks;
+            strMarks[(Globals::Tuning(1)->Pitch() + f) % 12] = intRed > 130  ? 'R'
+                                                               : intRed > 80 ? 'x'
+                                                                             : '.';
         }
-        constexpr std::array<int, 12> kWhiteKey{1, 1, 2, 2, 3, 4, 4, 5, 5, 6, 6, 7};
-        for (int p = 0; p < 12; ++p) {
-            const bool boolBlack = QString("010100101010")[p] == '1';
-            for (int o = 0; o < 3; ++o) {
-                const int k = kWhiteKey[static_cast<std::size_t>(p)] + 7 * o;
-                const QColor c =
-                    boolBlack ? pixel(1178 + 300 * k, 1688) : pixel(1028 + 300 * k, 2363);
-                strMarks[p] = (c.lightness() > 128) == boolBlack ? 'x' : strMarks[p];
-            }
+        for (int p = 0; p < 36 && window->CurrentInstrument() != 1; ++p) {
+            const bool boolBlack = QString("010100101010")[p % 12] == '1';
+            const int k = QString("112234455667")[p % 12].digitValue() + 7 * (p / 12);
+            const QColor c = boolBlack ? pixel(1178 + 300 * k, 1688) : pixel(1028 + 300 * k, 2363);
+            strMarks[p % 12] = (c.lightness() > 128) == boolBlack ? 'x' : strMarks[p % 12];
         }
         return strMarks;
     }
 
-    // The marks a root and an interval list must give (see marks()), from the semitones of
-    // each token; tokens that name no interval mark nothing.
+    // The marks (see marks()) a root and an interval list must give, from the semitones of each
+    // token; tokens that name no interval mark nothing.
     static QString marksFor(const QString& strRoot, const QString& strIntervals, bool boolRoot) {
         static const QMap<QString, int> kSemitones{
             {"1", 0},   {"b2", 1}, {"b9", 1},  {"2", 2},  {"9", 2},   {"#2", 3},
             {"#9", 3},  {"b3", 3}, {"3", 4},   {"4", 5},  {"11", 5},  {"#4", 6},
             {"#11", 6}, {"b5", 6}, {"5", 7},   {"#5", 8}, {"b6", 8},  {"b13", 8},
             {"6", 9},   {"13", 9}, {"bb7", 9}, {"o7", 9}, {"b7", 10}, {"7", 11}};
-        const int intRoot = std::array{0, 2, 4, 5, 7, 9, 11}[static_cast<std::size_t>(
-                                QString("CDEFGAB").indexOf(strRoot[0]))] +
-                            (strRoot.endsWith('#')   ? 1
-                             : strRoot.endsWith('b') ? 11
-                                                     : 0);
+        const int intRoot =
+            QString("C.D.EF.G.A.B").indexOf(strRoot[0]) + (strRoot.endsWith('#')   ? 1
+                                                           : strRoot.endsWith('b') ? 11
+                                                                                   : 0);
         QString strMarks(12, '.');
         for (const QString& strToken : strIntervals.split(',')) {
             if (kSemitones.contains(strToken)) {
@@ -194,10 +178,10 @@ class WindowFixture : public ::testing::Test {
 
     // Empty when the images show the same pixels (alpha aside), else a reason to print.
     static std::string pictureDifference(const QImage& actual, const QImage& expected) {
-        const auto rgb = [](const QImage& image) {
-            return image.convertToFormat(QImage::Format_RGB32);
-        };
-        return rgb(actual) == rgb(expected) ? "" : "the pictures differ";
+        return actual.convertToFormat(QImage::Format_RGB32) ==
+                       expected.convertToFormat(QImage::Format_RGB32)
+                   ? ""
+                   : "the pictures differ";
     }
 
     QTemporaryDir programDir;

@@ -4,22 +4,13 @@
 #include "ConfigFile.h"
 #include "WindowFixture.h"
 
-#include <QFile>
-#include <QFrame>
-
 namespace {
 
 using namespace std::string_literals;
 
-// What the reader makes of a text: "instrument mode" (0 for a key it did not find), or "void"
-// when the whole file is ignored and the window keeps its defaults.
-std::string reading(const std::string& strText) {
-    const auto values = ConfigFile::parse(strText);
-    return values ? std::to_string(values->intInstrument) + " " + std::to_string(values->intMode)
-                  : "void";
-}
-
 TEST(ConfigParseTest, ReadsTheTwoValues) {
+    // The text and what the reader makes of it: "instrument mode" (0 for a key it did not find),
+    // or "void" when the whole file is ignored and the window keeps its defaults.
     const std::tuple<const char*, std::string, const char*> rows[] = {
         // Piano keyboard in chord mode, as the program writes it.
         {"AsWritten", "instrument = 2\r\nmode = 1\r\n", "2 1"},
@@ -44,7 +35,12 @@ TEST(ConfigParseTest, ReadsTheTwoValues) {
         {"NulInValue", "instrument = 2\0\r\nmode = 1"s, "void"},
         {"NulInKey", "instr\0ument = 2\r\nmode = 1"s, "0 1"}};
     for (const auto& [strName, strText, strRead] : rows) {
-        EXPECT_EQ(reading(strText), strRead) << strName;
+        const auto values = ConfigFile::parse(strText);
+        EXPECT_EQ(values ? std::to_string(values->intInstrument) + " " +
+                               std::to_string(values->intMode)
+                         : "void",
+                  strRead)
+            << strName;
     }
 }
 
@@ -78,34 +74,30 @@ QByteArray configText(int intInstrument, int intMode) {
 
 using ConfigWindowTest = WindowFixture;
 
-// A file in the program directory and how the window must start from it.
-struct Start {
-    const char* strText; // nullptr: no file
-    int intInstrument;
-    int intMode;
-};
-
 TEST_F(ConfigWindowTest, StartsFromTheFileAndWritesItOnceOnClose) {
-    const Start rows[] = {Start{nullptr, 1, 0}, Start{"instrument = 2\r\nmode = 1\r\n", 2, 1},
-                          // Without a mode line the file means scale mode.
-                          Start{"instrument = 2\r\n", 2, 0},
-                          // A value out of range is ignored, the other one still counts.
-                          Start{"instrument = 3\r\nmode = 1\r\n", 1, 1},
-                          Start{"instrument = 2\r\nmode = 5\r\n", 2, 0},
-                          // A void file: the defaults, and the file is rewritten at the end.
-                          Start{"instrument = piano\r\nmode = 1\r\n", 1, 0}};
-    for (const auto& row : rows) {
-        if (row.strText != nullptr) {
-            writeFile("gamutrix.cfg", row.strText);
+    // A file (nullptr: none) and the instrument and mode the window must start on.
+    const std::tuple<const char*, int, int> rows[] = {
+        {nullptr, 1, 0},
+        {"instrument = 2\r\nmode = 1\r\n", 2, 1},
+        // Without a mode line the file means scale mode.
+        {"instrument = 2\r\n", 2, 0},
+        // A value out of range is ignored, the other one still counts.
+        {"instrument = 3\r\nmode = 1\r\n", 1, 1},
+        {"instrument = 2\r\nmode = 5\r\n", 2, 0},
+        // A void file: the defaults, and the file is rewritten at the end.
+        {"instrument = piano\r\nmode = 1\r\n", 1, 0}};
+    for (const auto& [strText, intInstrument, intMode] : rows) {
+        SCOPED_TRACE(strText != nullptr ? strText : "no file");
+        if (strText != nullptr) {
+            writeFile("gamutrix.cfg", strText);
         }
-        SCOPED_TRACE(row.strText != nullptr ? row.strText : "no file");
         start();
-        EXPECT_EQ(window->CurrentInstrument(), row.intInstrument);
-        EXPECT_EQ(window->Mode(), row.intMode);
-        EXPECT_EQ(child<QAction>("mnuKeyboard")->isChecked(), row.intInstrument == 2);
-        EXPECT_EQ(child<QFrame>("FrameChord")->isVisible(), row.intMode == 1);
+        EXPECT_EQ(window->CurrentInstrument(), intInstrument);
+        EXPECT_EQ(window->Mode(), intMode);
+        EXPECT_EQ(child<QAction>("mnuKeyboard")->isChecked(), intInstrument == 2);
+        EXPECT_EQ(child<QWidget>("FrameChord")->isVisible(), intMode == 1);
         window->close();
-        EXPECT_EQ(readFile("gamutrix.cfg"), configText(row.intInstrument, row.intMode));
+        EXPECT_EQ(readFile("gamutrix.cfg"), configText(intInstrument, intMode));
         // The end of the window writes nothing more.
         ASSERT_TRUE(QFile::remove(path("gamutrix.cfg")));
         window.reset();
@@ -127,13 +119,14 @@ struct TakeFileOnClose : QObject {
     }
 };
 
+// Exit writes the file before the window closes; neither the closing nor the end of the window
+// writes it again.
 TEST_F(ConfigWindowTest, ExitWritesOnceBeforeTheWindowCloses) {
     TakeFileOnClose spy;
     spy.strPath = path("gamutrix.cfg");
     start().installEventFilter(&spy);
-    QTest::keyClick(window.get(), Qt::Key_F3); // the piano keyboard
-    QTest::keyClick(window.get(), Qt::Key_X, Qt::ControlModifier);
-    // Neither the closing nor the end of the window writes again.
+    pressKey(Qt::Key_F3); // the piano keyboard
+    pressKey(Qt::Key_X, Qt::ControlModifier);
     window.reset();
     EXPECT_EQ(spy.seen, configText(2, 0));
     EXPECT_FALSE(QFile::exists(spy.strPath));

@@ -1,19 +1,14 @@
 // The dialogs as the main window opens them, what each leaves behind in the window once closed,
 // and that every opening ends with the dialog destroyed.
 
-#include "Globals.h"
 #include "WindowFixture.h"
 
 #include <QComboBox>
 #include <QDialog>
 
-constexpr const char* kOnFretboard = "C Ionian [1,2,3,4,5,6,7] bold C; fretboard; mode 0; rows 0/0";
+namespace {
 
-// Custom scale steps: b3 and 5 on the root, named "My Minor", then strClose.
-QStringList minorTriadThen(const char* strClose) {
-    return {"ComboNext=Minor Third (b3)", "BtnAdd", "ComboNext=(Perfect) Fifth (5)", "BtnAdd",
-            "TextScaleName=My Minor",     strClose};
-}
+constexpr const char* kOnFretboard = "C Ionian [1,2,3,4,5,6,7] bold C; fretboard; mode 0; rows 0/0";
 
 class DialogWiring : public WindowFixture {
   protected:
@@ -30,15 +25,13 @@ class DialogWiring : public WindowFixture {
             for (const QString& strStep : steps) {
                 QWidget* control = modal->findChild<QWidget*>(strStep.section('=', 0, 0));
                 if (auto* combo = qobject_cast<QComboBox*>(control)) {
-                    combo->setCurrentIndex(combo->findText(strStep.section('=', 1)));
+                    combo->setCurrentText(strStep.section('=', 1));
                 } else if (auto* line = qobject_cast<QLineEdit*>(control)) {
                     line->selectAll();
                     QTest::keyClicks(line, strStep.section('=', 1));
-                } else if (strStep == "Escape") {
-                    QWidget* focus = modal->focusWidget();
-                    QTest::keyClick(focus != nullptr ? focus : modal, Qt::Key_Escape);
                 } else {
-                    QTest::mouseClick(control, Qt::LeftButton, {}, {4, 8});
+                    strStep == "Escape" ? QTest::keyClick(modal->focusWidget(), Qt::Key_Escape)
+                                        : QTest::mouseClick(control, Qt::LeftButton, {}, {4, 8});
                 }
             }
             EXPECT_FALSE(modal->isVisible()) << "left open";
@@ -49,27 +42,28 @@ class DialogWiring : public WindowFixture {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         EXPECT_TRUE(window->findChildren<QDialog*>().isEmpty()) << "a dialog outlived its use";
     }
+    // Custom scale steps: b3 and 5 on the root, named "My Minor", then strClose.
+    void customMinorTriad(const char* strOpener, const char* strClose) {
+        open(strOpener, "FormCustomScale",
+             {"ComboNext=Minor Third (b3)", "BtnAdd", "ComboNext=(Perfect) Fifth (5)", "BtnAdd",
+              "TextScaleName=My Minor", strClose});
+    }
 };
 
-TEST_F(DialogWiring, CustomScaleOkReplacesTheScaleAndFollowsTheRoot) {
-    start();
-    open("BtnEdit", "FormCustomScale", minorTriadThen("BtnOk"));
-    // C minor triad; the catalogue lists keep their choice.
-    expectShows("C My Minor [1,b3,5] bold C; fretboard; mode 0; rows 0/0");
-    // In chord mode too, and chord mode stays; the next root change re-roots the custom scale.
-    pressKey(Qt::Key_F9);
-    open("mnuCustomScale", "FormCustomScale", minorTriadThen("BtnOk"));
-    EXPECT_EQ(lineText("TextTitle"), "C My Minor");
-    clickControl("BtnPitch1");
-    expectShows("D My Minor [1,b3,5] bold D; fretboard; mode 1 frame; rows 0/0");
-}
-
-TEST_F(DialogWiring, CustomScaleCancelOrEscapeChangesNothing) {
+// OK replaces the scale, also in chord mode, which stays; the next root change re-roots the
+// custom scale. Cancel and Escape change nothing.
+TEST_F(DialogWiring, CustomScaleOkReplacesTheScaleCancelDoesNot) {
     start();
     for (const char* strClose : {"BtnCancel", "Escape"}) {
-        open("BtnEdit", "FormCustomScale", minorTriadThen(strClose));
+        customMinorTriad("BtnEdit", strClose);
         expectShows(kOnFretboard);
     }
+    customMinorTriad("BtnEdit", "BtnOk");
+    expectShows("C My Minor [1,b3,5] bold C; fretboard; mode 0; rows 0/0");
+    pressKey(Qt::Key_F9);
+    customMinorTriad("mnuCustomScale", "BtnOk");
+    clickControl("BtnPitch1");
+    expectShows("D My Minor [1,b3,5] bold D; fretboard; mode 1 frame; rows 0/0");
 }
 
 // Dark pixels of the picture within a rectangle given in twips.
@@ -84,30 +78,25 @@ int inkIn(const QImage& image, const QRect& twips) {
     return intInk;
 }
 
-// The tuning names left of the board; the interval codes' row below the white keys.
-const QRect kTuningColumn(150, 600, 400, 1900);
-const QRect kKeyCodeRow(1000, 2900, 6700, 200);
-
+// OK changes the picture; Cancel still redraws, so a setting changed behind the window's back
+// shows. The tuning names are left of the board; the keys' interval codes below the white keys.
 TEST_F(DialogWiring, SetupOkChangesThePictureAndCancelStillRedraws) {
     start();
     // The marks are read at the mirrored places on a left-handed board.
     open("mnuFretboardSetup", "FormFretboardSetup", {"CheckLeftHand", "BtnOK"});
     expectShows(kOnFretboard);
-    // A setting changed behind the window's back shows once closing the dialog redraws.
-    EXPECT_GT(inkIn(shownPicture(), kTuningColumn), 0);
+    const QRect tuningColumn(150, 600, 400, 1900);
+    EXPECT_GT(inkIn(shownPicture(), tuningColumn), 0);
     Globals::setShowTuning(false);
     open("mnuFretboardSetup", "FormFretboardSetup", {"BtnCancel"});
-    EXPECT_EQ(inkIn(shownPicture(), kTuningColumn), 0);
-    expectShows(kOnFretboard);
+    EXPECT_EQ(inkIn(shownPicture(), tuningColumn), 0);
 
     pressKey(Qt::Key_F3);
-    EXPECT_EQ(inkIn(shownPicture(), kKeyCodeRow), 0);
+    const QRect keyCodeRow(1000, 2900, 6700, 200);
+    EXPECT_EQ(inkIn(shownPicture(), keyCodeRow), 0);
     open("mnuKeyboardSetup", "FormKeyboardSetup", {"CheckShowInterval", "BtnOK"});
-    EXPECT_GT(inkIn(shownPicture(), kKeyCodeRow), 0);
-    expectShows("C Ionian [1,2,3,4,5,6,7] bold C; keyboard; mode 0; rows 0/0");
-}
-
-TEST_F(DialogWiring, AboutOpensAndCloses) {
-    start();
+    EXPECT_GT(inkIn(shownPicture(), keyCodeRow), 0);
     open("mnuAbout", "FormAbout", {"Escape"});
 }
+
+} // namespace

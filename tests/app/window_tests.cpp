@@ -3,75 +3,65 @@
 
 #include "WindowFixture.h"
 
+namespace {
+
 class MainWindowTest : public WindowFixture {
   protected:
-    // Clicks root buttons by caption: "C".."B" the letters, "#" and "b" the accidentals.
-    void clickRoot(const QString& strClicks) const {
-        for (const QChar ch : strClicks) {
-            const int i = QString("CDEFGAB#b").indexOf(ch);
+    // Clicks root buttons by caption ("C".."B", "#", "b") and rows as "category/scale".
+    void click(const QString& strRoot, const char* strRows = nullptr) const {
+        for (const QChar ch : strRoot) {
+            const auto i = QString("CDEFGAB#b").indexOf(ch);
             clickControl(qPrintable(i < 7 ? QString("BtnPitch%1").arg(i)
                                           : QString("BtnPitchAdd%1").arg(i - 7)));
         }
-    }
-    void clickRow(const char* strList, int intRow) const {
-        auto* list = child<QListWidget>(strList);
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                          list->visualItemRect(list->item(intRow)).center());
+        for (int i = 0; strRows != nullptr && i < 2; ++i) {
+            auto* list = child<QListWidget>(i == 0 ? "ListScaleCategory" : "ListScale");
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                              list->visualItemRect(list->item(strRows[2 * i] - '0')).center());
+        }
     }
 };
 
+// Root clicks on a fresh window, and the root they end on: the first start shows C Ionian on the
+// fretboard, first category and scale; E sharp is refused (the random-action test tries the
+// other refused roots); the other sign takes over; a letter click starts natural, also on the
+// letter already selected.
 TEST_F(MainWindowTest, FirstStartAndRootButtons) {
-    // Root clicks on a fresh window, and the root they end on.
     for (const auto& [strClicks, strRoot] : std::initializer_list<std::pair<QString, QString>>{
-             // The first start: C Ionian on the fretboard, first category and scale.
-             {"", "C"},
-             // No C flat, E sharp, F flat or B sharp: the letter stays, the sign comes off.
-             {"b", "C"},
-             {"E#", "E"},
-             {"Fb", "F"},
-             {"B#", "B"},
-             // The other sign takes over.
-             {"D#b", "Db"},
-             // A letter click starts natural, also on the letter already selected.
-             {"G#G", "G"},
-             {"G#D", "D"}}) {
+             {"", "C"}, {"E#", "E"}, {"D#b", "Db"}, {"G#G", "G"}}) {
         start();
-        clickRoot(strClicks);
+        click(strClicks);
         expectShows(strRoot + " Ionian [1,2,3,4,5,6,7] bold " + strRoot +
                     "; fretboard; mode 0; rows 0/0");
     }
 }
 
+// A root click re-roots the scale; the instrument items keep root and scale.
 TEST_F(MainWindowTest, RootChangeReRootsTheScaleAndTheInstrumentKeepsBoth) {
     start();
-    clickRow("ListScaleCategory", 2);
-    clickRow("ListScale", 4);
-    clickRoot("Bb");
+    click("Bb", "2/4");
     const QString strShown =
         "Bb HM5 (Phrygian Major, Harmonic Dominant) [1,b2,3,4,5,b6,b7] bold Bb;";
-    expectShows(strShown + " fretboard; mode 0; rows 2/4");
-    pressKey(Qt::Key_F3);
-    expectShows(strShown + " keyboard; mode 0; rows 2/4");
-    pressKey(Qt::Key_F2);
-    expectShows(strShown + " fretboard; mode 0; rows 2/4");
+    for (const int intKey : {0, int(Qt::Key_F3), int(Qt::Key_F2)}) {
+        intKey != 0 ? pressKey(intKey) : void();
+        expectShows(strShown + (intKey == Qt::Key_F3 ? " keyboard" : " fretboard") +
+                    "; mode 0; rows 2/4");
+    }
 }
 
-TEST_F(MainWindowTest, CatalogueItemsResetTheListsAlsoFromChordMode) {
-    // Each catalogue item opens its first category and scale, here on root D.
+// Each catalogue item opens its first category and scale, also from chord mode.
+TEST_F(MainWindowTest, CatalogueItemsResetTheLists) {
     for (const auto& [key, strScale] : std::initializer_list<std::pair<int, QString>>{
              {Qt::Key_F5, "D Ionian [1,2,3,4,5,6,7]"},
              {Qt::Key_F6, "D Major Pentatonic [1,2,3,5,6]"},
              {Qt::Key_F7, "D Major [1,2,3,4,5,6,7]"}}) {
         start();
-        clickRoot("D");
-        clickRow("ListScaleCategory", 1);
-        clickRow("ListScale", 2);
-        pressKey(key);
-        expectShows(strScale + " bold D; fretboard; mode 0; rows 0/0");
-        pressKey(Qt::Key_F9);
-        ASSERT_TRUE(child<QWidget>("FrameChord")->isVisible());
-        pressKey(key);
-        expectShows(strScale + " bold D; fretboard; mode 0; rows 0/0");
+        click("D", "1/2");
+        for (const int intFirst : {key, int(Qt::Key_F9)}) {
+            pressKey(intFirst);
+            pressKey(key);
+            expectShows(strScale + " bold D; fretboard; mode 0; rows 0/0");
+        }
     }
 }
 
@@ -83,8 +73,9 @@ TEST_F(MainWindowTest, LayoutFollowsTheTwips) {
              {"TextTitle", {120, 120, 5295, 285}},
              {"PicScaleInstrument", {120, 480, 8655, 3375}},
              {"ListScale", {2040, 4470, 6735, 1620}}}) {
-        const QRect pixels(twips.topLeft() / 15, twips.size() / 15);
-        EXPECT_EQ(child<QWidget>(strName)->geometry(), pixels) << strName;
+        EXPECT_EQ(child<QWidget>(strName)->geometry(),
+                  QRect(twips.topLeft() / 15, twips.size() / 15))
+            << strName;
     }
     // 6870 twips less the caption and borders the window manager draws (390 twips) are 432
     // pixels, in scale and chord mode alike.
@@ -94,3 +85,5 @@ TEST_F(MainWindowTest, LayoutFollowsTheTwips) {
         EXPECT_EQ(window->height(), 432);
     }
 }
+
+} // namespace

@@ -10,18 +10,15 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-// Opens a fresh dialog on default settings (again on reopen(), there after the given changes to
-// them), the way the main window does, but
-// with show() instead of exec() so that the test keeps control while the dialog is up. Once the
-// dialog is destroyed no window may be left on screen.
+// Opens a fresh dialog on the default settings, changed first by reopen()'s argument, the way the
+// main window does but with show() instead of exec(), so that the test keeps control while the
+// dialog is up. Once the dialog is destroyed no window may be left on screen.
 template <typename Dialog> class DialogFixture : public ::testing::Test {
   protected:
     void SetUp() override { reopen(); }
-    void reopen(const std::function<void()>& changeSettings = {}) {
+    void reopen(const std::function<void()>& changeSettings = [] {}) {
         Globals::setDefaultSettings();
-        if (changeSettings) {
-            changeSettings();
-        }
+        changeSettings();
         dialog = std::make_unique<Dialog>();
         dialog->show();
         dialog->activateWindow();

@@ -5,7 +5,6 @@
 #include <QFile>
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QTextBlock>
 
 using FormAboutTest = DialogFixture<FormAbout>;
 
@@ -15,11 +14,10 @@ TEST_F(FormAboutTest, AgreesWithTheProjectVersionAndLicenceFile) {
     QFile licenceFile(GAMUTRIX_LICENSE_FILE);
     ASSERT_TRUE(licenceFile.open(QIODevice::ReadOnly | QIODevice::Text));
     const QStringList licenceLines = QString::fromUtf8(licenceFile.readAll()).split('\n');
-    EXPECT_TRUE(control<QLabel>("LabelVersion")
-                    ->text()
-                    .startsWith(QStringLiteral("Gamutrix Lite " GAMUTRIX_VERSION)));
+    EXPECT_TRUE(
+        control<QLabel>("LabelVersion")->text().startsWith("Gamutrix Lite " GAMUTRIX_VERSION));
     EXPECT_EQ(control<QLabel>("LabelCopy")->text(), licenceLines.value(2));
-    const QTextDocument* licence = control<QPlainTextEdit>("TextLicense")->document();
-    EXPECT_EQ(licence->findBlockByNumber(0).text(), licenceLines.value(0));
-    EXPECT_EQ(licence->findBlockByNumber(2).text(), licenceLines.value(2));
+    const QStringList shown = control<QPlainTextEdit>("TextLicense")->toPlainText().split('\n');
+    EXPECT_EQ(shown.value(0), licenceLines.value(0));
+    EXPECT_EQ(shown.value(2), licenceLines.value(2));
 }

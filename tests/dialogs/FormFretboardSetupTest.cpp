@@ -3,68 +3,55 @@
 #include "DialogFixture.h"
 
 #include <QCheckBox>
-#include <array>
 
 class FormFretboardSetupTest : public DialogFixture<FormFretboardSetup> {
   protected:
-    // What the string lists show, string 1 first; "-" for the unused seventh.
-    QStringList shownTuning() const {
-        QStringList names;
+    // The string count and what the string lists show, string 1 first ("-" for an unused one),
+    // then per box (fret numbers, tuning, intervals, left hand) "x" when checked, else ".".
+    QString shown() const {
+        QString strShown = control<QComboBox>("ComboStrings")->currentText().left(1) + ":";
         for (int i = 0; i < FormFretboardSetup::kStringLists; ++i) {
-            const QComboBox* combo = control<QComboBox>(QStringLiteral("ComboString%1").arg(i));
-            names << (combo->isEnabled() ? combo->currentText() : QStringLiteral("-"));
+            const auto* combo = control<QComboBox>(QString("ComboString%1").arg(i));
+            strShown += " " + (combo->isEnabled() ? combo->currentText() : "-");
         }
-        return names;
+        for (const char* strBox :
+             {"CheckShowFrets", "CheckShowTuning", "CheckDisplayIntervals", "CheckLeftHand"}) {
+            strShown += control<QCheckBox>(strBox)->isChecked() ? " x" : " .";
+        }
+        return strShown;
     }
     // A stored open-string note with its octave.
     static std::string stored(int i) { return Globals::Tuning(i)->getNoteName(true); }
 };
 
-TEST_F(FormFretboardSetupTest, OpensOnTheDefaultGuitar) {
-    EXPECT_EQ(control<QComboBox>("ComboStrings")->currentText(), "6-stringed Instrument");
-    EXPECT_EQ(shownTuning(), QStringList({"E", "B", "G", "D", "A", "E", "-"}));
-    // Fret numbers, tuning and intervals shown, right-handed.
-    for (const char* strBox :
-         {"CheckShowFrets", "CheckShowTuning", "CheckDisplayIntervals", "CheckLeftHand"}) {
-        EXPECT_EQ(control<QCheckBox>(strBox)->isChecked(), strBox != std::string("CheckLeftHand"))
-            << strBox;
-    }
-}
-
-// Each box shows its own setting: one setting changed at a time changes its box alone. A stored
-// five-string banjo tuning (D3 B3 G3 D3 G4) is shown as stored.
+// Each box shows its own setting, one changed at a time; a stored five-string banjo tuning
+// (D3 B3 G3 D3 G4) is shown as stored.
 TEST_F(FormFretboardSetupTest, OpensOnTheStoredSettings) {
-    const std::pair<const char*, void (*)(bool)> kBoxes[]{
-        {"CheckShowFrets", Globals::setShowFretNumbers},
-        {"CheckShowTuning", Globals::setShowTuning},
-        {"CheckDisplayIntervals", Globals::setDisplayIntervals},
-        {"CheckLeftHand", Globals::setLeftHand}};
-    for (const auto& [strChanged, setter] : kBoxes) {
-        reopen([setter = setter, strChanged = strChanged] {
-            setter(std::string(strChanged) == "CheckLeftHand");
-        });
-        for (const auto& [strBox, unused] : kBoxes) {
-            EXPECT_EQ(control<QCheckBox>(strBox)->isChecked(),
-                      (strBox != std::string("CheckLeftHand")) != (strBox == strChanged))
-                << strChanged << " changed, " << strBox << " shown";
-        }
+    const std::pair<void (*)(), const char*> kRows[]{
+        {[] {}, "6: E B G D A E - x x x ."},
+        {[] { Globals::setShowFretNumbers(false); }, "6: E B G D A E - . x x ."},
+        {[] { Globals::setShowTuning(false); }, "6: E B G D A E - x . x ."},
+        {[] { Globals::setDisplayIntervals(false); }, "6: E B G D A E - x x . ."},
+        {[] { Globals::setLeftHand(true); }, "6: E B G D A E - x x x x"},
+        {[] {
+             Globals::setNumberOfStrings(5);
+             for (int i = 1; i <= 5; ++i) {
+                 auto note = std::make_shared<SimpleNote>();
+                 note->setNote(QString("D3B3G3D3G4").mid(2 * i - 2, 2).toStdString());
+                 Globals::setTuning(i, note);
+             }
+         },
+         "5: D B G D G - - x x x ."}};
+    for (const auto& [change, strShown] : kRows) {
+        reopen(change);
+        EXPECT_EQ(shown(), strShown);
     }
-    reopen([] {
-        Globals::setNumberOfStrings(5);
-        for (int i = 1; i <= 5; ++i) {
-            auto note = std::make_shared<SimpleNote>();
-            note->setNote(
-                std::array{"D3", "B3", "G3", "D3", "G4"}[static_cast<std::size_t>(i - 1)]);
-            Globals::setTuning(i, note);
-        }
-    });
-    EXPECT_EQ(control<QComboBox>("ComboStrings")->currentText(), "5-stringed Instrument");
-    EXPECT_EQ(shownTuning(), QStringList({"D", "B", "G", "D", "G", "-", "-"}));
 }
 
+// 7 strings start on C; 4 strings then OK stores four C3.
 TEST_F(FormFretboardSetupTest, ANewStringCountStartsEveryStringOnC) {
     choose("ComboStrings", "7-stringed Instrument");
-    EXPECT_EQ(shownTuning(), QStringList(7, "C"));
+    EXPECT_EQ(shown(), "7: C C C C C C C x x x .");
     choose("ComboStrings", "4-stringed Instrument");
     click("BtnOK");
     EXPECT_EQ(Globals::NumberOfStrings(), 4);
@@ -74,17 +61,17 @@ TEST_F(FormFretboardSetupTest, ANewStringCountStartsEveryStringOnC) {
 // Standard tuning with a C# on string 2 and an A# on string 5, shown in flats after the toggle,
 // left-handed and without fret numbers: OK stores it all as shown, Cancel none of it.
 TEST_F(FormFretboardSetupTest, ToggleRespellsThePitchesAndOnlyOkStoresChanges) {
-    for (const bool boolOk : {false, true}) {
+    for (const char* strClose : {"BtnCancel", "BtnOK"}) {
         reopen();
         control<QComboBox>("ComboString1")->setCurrentIndex(1);
         control<QComboBox>("ComboString4")->setCurrentIndex(10);
-        click("BtnToggle");
-        click("CheckLeftHand");
-        click("CheckShowFrets");
-        EXPECT_EQ(shownTuning(), QStringList({"E", "Db", "G", "D", "Bb", "E", "-"}));
-        click(boolOk ? "BtnOK" : "BtnCancel");
-        EXPECT_EQ(stored(2), boolOk ? "Db3" : "B4");
-        EXPECT_EQ(stored(5), boolOk ? "Bb3" : "A3");
+        for (const char* strButton : {"BtnToggle", "CheckLeftHand", "CheckShowFrets"}) {
+            click(strButton);
+        }
+        EXPECT_EQ(shown(), "6: E Db G D Bb E - . x x x");
+        click(strClose);
+        const bool boolOk = strClose == std::string("BtnOK");
+        EXPECT_EQ(stored(2) + stored(5), boolOk ? "Db3Bb3" : "B4A3");
         EXPECT_EQ(Globals::LeftHand(), boolOk);
         EXPECT_EQ(Globals::ShowFretNumbers(), !boolOk);
     }
