@@ -1,5 +1,5 @@
 // Saving the picture: the file name made from the title, then Ctrl+S on the window with the file
-// it writes and the message it shows. (A save that fails: the failing-disk and end-to-end tests.)
+// it writes and the message it shows. (A save that fails: the end-to-end hostile-machine tests.)
 
 #include "BitmapFileName.h"
 #include "WindowFixture.h"
