@@ -8,7 +8,6 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QInputDialog>
-#include <QMenu>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -63,17 +62,6 @@ class ExportMenuTest : public WindowFixture {
     }
     static std::string folder(const QDir& dir) { return dir.absolutePath().toStdString(); }
 };
-
-TEST_F(ExportMenuTest, FileMenuHoldsTheItemsWithTheirShortcuts) {
-    start();
-    QStringList collItems;
-    for (const QAction* action : child<QMenu>("mnuFile")->actions()) {
-        collItems << (action->text() + " " + action->shortcut().toString()).trimmed();
-    }
-    EXPECT_EQ(collItems,
-              (QStringList{"Save As Bitmap Ctrl+S", "Export Picture... Ctrl+E", "Export MIDI...",
-                           "", "Print... Ctrl+P", "Print Preview...", "", "Exit Ctrl+X"}));
-}
 
 TEST_F(ExportMenuTest, ProposesTheBitmapNameAndRemembersTheFolder) {
     start();

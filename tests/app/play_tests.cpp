@@ -62,13 +62,28 @@ std::vector<int> keysOn(const QByteArray& bytes) {
     return collKeys;
 }
 
-TEST_F(PlayTest, MenuSitsAfterDisplayWithFreeKeys) {
+// The File menu's new items and the Play and Tools menus: where they sit, their items and keys.
+TEST_F(PlayTest, MenusHoldTheirItemsWithFreeKeys) {
     start();
-    QStringList collPlay;
-    for (QAction* item : child<QMenu>("mnuPlay")->actions()) {
-        collPlay << (item->text() + " " + item->shortcut().toString()).trimmed();
+    const auto items = [this](const char* strMenu) {
+        QStringList collItems;
+        for (const QAction* item : child<QMenu>(strMenu)->actions()) {
+            collItems << (item->text() + " " + item->shortcut().toString()).trimmed();
+        }
+        return collItems;
+    };
+    QStringList collMenus;
+    for (const QAction* menu : window->menuBar()->actions()) {
+        collMenus << menu->text();
     }
-    EXPECT_EQ(collPlay, QStringList({"Play F11", "Stop Shift+F11", "", "Tempo...", "Sound"}));
+    EXPECT_EQ(collMenus, QStringList({"File", "ScaleSet", "Display", "Play", "Tools", "Help"}));
+    EXPECT_EQ(items("mnuFile"),
+              QStringList({"Save As Bitmap Ctrl+S", "Export Picture... Ctrl+E", "Export MIDI...",
+                           "", "Print... Ctrl+P", "Print Preview...", "", "Exit Ctrl+X"}));
+    EXPECT_EQ(items("mnuPlay"),
+              QStringList({"Play F11", "Stop Shift+F11", "", "Tempo...", "Sound"}));
+    EXPECT_EQ(items("mnuTools"),
+              QStringList({"Identify Notes... Ctrl+I", "Chords of the Scale... Ctrl+T"}));
     EXPECT_EQ(soundChoices(), QStringList({"Guitar", "Piano", "Follow the instrument *"}));
     // No key is used twice in the window.
     QList<QKeySequence> collTaken;
