@@ -166,7 +166,8 @@ const std::vector<ChosenRow> kChosenRows{
     {"DiminishedSeventh", "Eb Gb A C", "D# o7", {"BtnPitch1", "BtnPitchAdd0", "F9", "Q6"}},
     {"SeventhFlatNine", "G B D F Ab", "G 7/b9", {"BtnPitch4", "F9", "Q2", "ChkAdd9", "OptSecond1"}},
     {"DDorian", "D F A C", "D | Dorian | 1", {"BtnPitch1", "F5", "C0", "S1"}},
-    {"EbLydianSharp5", "Eb G A B D", "Eb | Lydian #5 | 2", {"BtnPitch2", "BtnPitchAdd1", "F6", "C0", "S5"}},
+    {"EbLydianSharp5", "Eb G A B D", "Eb | Lydian #5 | 2",
+     {"BtnPitch2", "BtnPitchAdd1", "F6", "C0", "S5"}},
 };
 // clang-format on
 
