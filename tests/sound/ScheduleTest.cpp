@@ -36,25 +36,12 @@ TEST(Schedule, PlacesOnTheBoardAndTheKeyboard) {
     // C major on the default guitar: the root at fret 8 of string 6, every further note at the
     // place whose fret is nearest 8, the lower string on a tie; going down, the same places again.
     const auto collNotes = schedule("C3", "1,2,3,4,5,6,7", guitar(), false);
-    Pairs collPlaces;
+    std::vector<int> collPlaces; // string and fret of each note
     for (const ScheduledNote& note : collNotes) {
-        collPlaces.emplace_back(note.place.intString, note.place.intFret);
+        collPlaces.insert(collPlaces.end(), {note.place.intString, note.place.intFret});
     }
-    EXPECT_EQ(collPlaces, (Pairs{{6, 8},
-                                 {6, 10},
-                                 {5, 7},
-                                 {5, 8},
-                                 {5, 10},
-                                 {4, 7},
-                                 {4, 9},
-                                 {4, 10},
-                                 {4, 9},
-                                 {4, 7},
-                                 {5, 10},
-                                 {5, 8},
-                                 {5, 7},
-                                 {6, 10},
-                                 {6, 8}}));
+    EXPECT_EQ(collPlaces, (std::vector<int>{6,  8, 6, 10, 5, 7, 5,  8, 5, 10, 4, 7, 4,  9, 4,
+                                            10, 4, 9, 4,  7, 5, 10, 5, 8, 5,  7, 6, 10, 6, 8}));
     // On the keyboard a note outside octaves 3..5 is not drawn, so it is not played either; the
     // octave above the root is marked at its own key.
     EXPECT_EQ(NoteSchedule::voiceOnKeyboard(tuning({"C3", "E6", "G5", "B2"})),
