@@ -6,29 +6,19 @@
 #include "ScheduleRenderer.h"
 #include "SoundPlayer.h"
 
-#include <atomic>
 #include <chrono>
 #include <memory>
 #include <thread>
 #include <vector>
 
 inline AudioOutput openPullingOutput(SoundSynth&, ScheduleRenderer& renderer) {
-    struct Puller {
-        std::atomic<bool> boolRunning{true};
-        std::thread thread;
-        ~Puller() {
-            boolRunning = false;
-            thread.join();
-        }
-    };
-    auto puller = std::make_shared<Puller>();
-    puller->thread = std::thread([&renderer, running = &puller->boolRunning] {
+    // The thread is asked to stop and joined when the output is released.
+    return std::make_shared<std::jthread>([&renderer](const std::stop_token& stop) {
         std::vector<float> left(512);
         std::vector<float> right(512);
-        while (*running) {
+        while (!stop.stop_requested()) {
             renderer.render(512, left.data(), right.data());
             std::this_thread::sleep_for(std::chrono::milliseconds(11)); // 512 frames: 11.6 ms
         }
     });
-    return puller;
 }

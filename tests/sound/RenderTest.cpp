@@ -1,127 +1,221 @@
-// The scheduler driven into a real synthesizer without an audio device: what comes out has the
-// right pitches, starts on the beat, and stops at once.
+// The scheduler driven into a real synthesizer without an audio device, through the same renderer
+// Play uses: what comes out has the right pitches, starts on the beat, and stops at once. The
+// MIDI file read back by the synthesizer's own file player, an independent reader. And the
+// player's own thread: what it reports when the SoundFont or the audio output fails.
 
-#include "OfflineRender.h"
+#include "MidiFile.h"
+#include "ScheduleRenderer.h"
 #include "SoundCases.h"
+#include "SoundFontLocator.h"
+#include "SoundPlayer.h"
+#include "SoundSynth.h"
 
+#include <QTemporaryDir>
+#include <cmath>
+#include <future>
 #include <gtest/gtest.h>
 
 namespace {
 
-using namespace OfflineRender;
-
+constexpr double kRate = 44100.0;
+constexpr int kBuffer = 512;
 constexpr int kTempo = 240; // a quarter of a second a beat keeps the test quick
+
+// Fundamental frequency of 6000 samples from intStart, between 60 and 1000 Hz, by the YIN method:
+// the first dip of the cumulative mean normalised difference under 0.15 is the period.
+double fundamental(const std::vector<float>& x, std::size_t intStart) {
+    constexpr std::size_t kTauMin = 44;  // 1000 Hz
+    constexpr std::size_t kTauMax = 735; // 60 Hz
+    std::vector<double> cmnd(kTauMax + 2, 1.0);
+    double dblRunning = 0.0;
+    for (std::size_t tau = 1; tau < cmnd.size(); ++tau) {
+        double dblSum = 0.0;
+        for (std::size_t j = intStart; j < intStart + 6000 - kTauMax; ++j) {
+            const double dblDiff = x[j] - x[j + tau];
+            dblSum += dblDiff * dblDiff;
+        }
+        dblRunning += dblSum;
+        cmnd[tau] = dblRunning > 0 ? dblSum * static_cast<double>(tau) / dblRunning : 1.0;
+    }
+    // Without such a dip, the deepest point.
+    std::size_t best = kTauMin;
+    for (std::size_t tau = kTauMin; tau + 1 < cmnd.size(); ++tau) {
+        if (cmnd[tau] < 0.15) {
+            for (best = tau; best + 2 < cmnd.size() && cmnd[best + 1] < cmnd[best];) {
+                ++best;
+            }
+            break;
+        }
+        best = cmnd[tau] < cmnd[best] ? tau : best;
+    }
+    // Parabola through the neighbours for a period between samples.
+    const double a = cmnd[best - 1];
+    const double b = cmnd[best];
+    const double c = cmnd[best + 1];
+    const double dblShift = a - 2 * b + c != 0 ? 0.5 * (a - c) / (a - 2 * b + c) : 0.0;
+    return kRate / (static_cast<double>(best) + dblShift);
+}
+
+bool byMagnitude(float a, float b) {
+    return std::abs(a) < std::abs(b);
+}
 
 class Render : public ::testing::Test {
   protected:
-    Output render(const std::vector<ScheduledNote>& collNotes, int intProgram,
-                  long long longFrames) {
-        renderer->start(collNotes, kTempo, intProgram);
-        Output out;
-        renderInto(*renderer, out, longFrames);
-        return out;
-    }
-    // When note intIndex first adds to the output: the full schedule against the notes before it.
-    // Two renders of the same notes differ slightly (below 0.0001) when the synthesizer played
-    // before, so a note counts from where it adds clearly more.
-    double onsetOf(const std::vector<ScheduledNote>& collNotes, std::size_t intIndex,
-                   int intProgram) {
-        const long long longFrames =
-            ScheduleRenderer::beatFrame(collNotes[intIndex].intStartBeat + 1, kTempo, kRate);
-        const Output full = render(collNotes, intProgram, longFrames);
-        const std::vector<ScheduledNote> collBefore(
-            collNotes.begin(), collNotes.begin() + static_cast<long>(intIndex));
-        const Output before = render(collBefore, intProgram, longFrames);
-        for (std::size_t i = 0; i < full.collLeft.size(); ++i) {
-            if (std::abs(full.collLeft[i] - before.collLeft[i]) > 0.001f) {
-                return static_cast<double>(i) / kRate;
-            }
-        }
-        return -1.0;
-    }
-
     void SetUp() override {
-        sound = makeSynth();
+        const std::string strFont = findSoundFont("");
+        sound = strFont.empty() ? nullptr : SoundSynth::create(strFont, kRate);
         if (!sound) {
             GTEST_SKIP() << "no General MIDI SoundFont installed";
         }
         renderer = std::make_unique<ScheduleRenderer>(sound->synth(), kRate);
+    }
+    // The left channel of at least longFrames more frames, in whole buffers.
+    std::vector<float> render(long long longFrames) {
+        std::vector<float> left(kBuffer);
+        std::vector<float> right(kBuffer);
+        std::vector<float> out;
+        for (long long i = 0; i < longFrames; i += kBuffer) {
+            renderer->render(kBuffer, left.data(), right.data());
+            out.insert(out.end(), left.begin(), left.end());
+        }
+        return out;
+    }
+    // When the note, played alone from the start, first adds to the output.
+    double onsetOf(const ScheduledNote& note) {
+        renderer->start({note}, kTempo, kProgramNylonGuitar);
+        const std::vector<float> out =
+            render(ScheduleRenderer::beatFrame(note.intStartBeat + 1, kTempo, kRate));
+        const auto it =
+            std::find_if(out.begin(), out.end(), [](float f) { return std::abs(f) > 0.001f; });
+        return static_cast<double>(it - out.begin()) / kRate;
     }
     std::unique_ptr<SoundSynth> sound;
     std::unique_ptr<ScheduleRenderer> renderer;
 };
 
 TEST_F(Render, PitchesAndOnsetsOfEveryCaseOnBothSounds) {
-    const double dblBeat = 60.0 / kTempo;
     for (const SoundCases::Case& c : SoundCases::cases()) {
+        const auto collNotes =
+            SoundCases::schedule(c.strRoot, c.strIntervals, c.setup, c.boolChord);
         for (int intProgram : {kProgramNylonGuitar, kProgramGrandPiano}) {
             const std::string strRow =
-                std::string(c.strName) + ", program " + std::to_string(intProgram);
-            const auto collNotes = buildSchedule(
-                SoundCases::scale(c.strIntervals, c.intButton, c.intAdd), c.setup, c.boolChord);
-            const Output out = render(
-                collNotes, intProgram,
+                c.strName + std::string(", program ") + std::to_string(intProgram);
+            renderer->start(collNotes, kTempo, intProgram);
+            const std::vector<float> out = render(
                 ScheduleRenderer::beatFrame(NoteSchedule::totalBeats(collNotes), kTempo, kRate));
-            EXPECT_LT(std::abs(firstSound(out.collLeft, 1e-3f)), 0.010) << strRow;
             // A chord's notes sound together first; the single notes after it are measured.
             const std::size_t intFirst = c.boolChord ? (c.collMidi.size() / 2) : 0;
             for (std::size_t i = intFirst; i < c.collMidi.size(); ++i) {
-                const int intBeat =
-                    c.boolChord ? 2 + static_cast<int>(i - intFirst) : static_cast<int>(i);
-                const double dblStart = intBeat * dblBeat;
-                const double dblFrequency =
-                    fundamental(out.collLeft, std::llround((dblStart + 0.05) * kRate), 6000);
-                EXPECT_LT(std::abs(centsBetween(dblFrequency, c.collMidi[i])), 20.0)
+                const double dblStart = (c.boolChord ? 2.0 + static_cast<double>(i - intFirst)
+                                                     : static_cast<double>(i)) *
+                                        60.0 / kTempo;
+                const double dblFrequency = fundamental(
+                    out, static_cast<std::size_t>(std::llround((dblStart + 0.05) * kRate)));
+                const double dblCents =
+                    1200.0 * std::log2(dblFrequency / 440.0) - 100.0 * (c.collMidi[i] - 69);
+                EXPECT_LT(std::abs(dblCents), 20.0)
                     << strRow << ", note " << i << ": " << dblFrequency << " Hz";
-                if (intProgram != kProgramNylonGuitar) {
-                    continue; // onsets on one sound keep the test quick
+                if (intProgram == kProgramNylonGuitar) { // onsets on one sound keep the test quick
+                    const double dblOnset = onsetOf(collNotes[i]);
+                    EXPECT_TRUE(dblOnset >= dblStart && dblOnset < dblStart + 0.010)
+                        << strRow << ", note " << i << " starts at " << dblOnset << " s";
                 }
-                const double dblOnset = onsetOf(collNotes, i, intProgram);
-                EXPECT_TRUE(dblOnset >= dblStart && dblOnset < dblStart + 0.010)
-                    << strRow << ", note " << i << " starts at " << dblOnset << " s";
             }
         }
     }
 }
 
+// Stop in the middle of a scale: the next buffer is silent, and the sounding note ends for the
+// listener too.
 TEST_F(Render, StopSilencesWithinOneBuffer) {
-    renderer->start(
-        buildSchedule(SoundCases::scale("1,2,3,4,5,6,7", 0), SoundCases::guitarDefault(), false),
-        kTempo, kProgramNylonGuitar);
-    Output out;
-    renderInto(*renderer, out, std::llround(1.3 * kRate));
-    const std::size_t intStop = out.collLeft.size();
-    ASSERT_GT(peak(out.collLeft, intStop - kBuffer, intStop), 0.01f);
-    EXPECT_TRUE(renderer->isPlaying());
-    renderer->stop();
-    renderInto(*renderer, out, 4 * kBuffer);
-    EXPECT_LT(peak(out.collLeft, intStop, out.collLeft.size()), 1e-5f);
-    EXPECT_LT(peak(out.collRight, intStop, out.collRight.size()), 1e-5f);
-    EXPECT_FALSE(renderer->isPlaying());
-}
-
-TEST_F(Render, ListenerFollowsTheNotesInOrder) {
     std::vector<std::pair<int, bool>> collHeard;
     renderer->setNoteListener(
         [&collHeard](int intIndex, bool boolOn) { collHeard.emplace_back(intIndex, boolOn); });
-    renderer->start(buildSchedule(SoundCases::scale("1,3", 0), SoundCases::keyboard(1), false),
-                    kTempo, kProgramGrandPiano);
-    Output out;
-    renderInto(*renderer, out, ScheduleRenderer::beatFrame(6, kTempo, kRate));
-    // C E C' E C: each note ends as the next begins.
-    const std::vector<std::pair<int, bool>> expected{{0, true}, {0, false}, {1, true}, {1, false},
-                                                     {2, true}, {2, false}, {3, true}, {3, false},
-                                                     {4, true}, {4, false}};
-    EXPECT_EQ(collHeard, expected);
-    EXPECT_FALSE(renderer->isPlaying());
-    // Stopping in the middle ends the sounding note for the listener too.
-    collHeard.clear();
-    renderer->start(buildSchedule(SoundCases::scale("1,3", 0), SoundCases::keyboard(1), false),
-                    kTempo, kProgramGrandPiano);
-    renderInto(*renderer, out, kBuffer);
+    renderer->start(SoundCases::schedule("C3", "1,2,3,4,5,6,7", SoundCases::guitar(), false),
+                    kTempo, kProgramNylonGuitar);
+    const std::vector<float> out = render(std::llround(1.3 * kRate));
+    ASSERT_GT(std::abs(*std::max_element(out.end() - kBuffer, out.end(), byMagnitude)), 0.01f);
+    EXPECT_TRUE(renderer->isPlaying());
+    EXPECT_EQ(collHeard.back(), std::make_pair(5, true)) << "1.3 s is in the sixth beat";
     renderer->stop();
-    renderInto(*renderer, out, kBuffer);
-    EXPECT_EQ(collHeard, (std::vector<std::pair<int, bool>>{{0, true}, {0, false}}));
+    const std::vector<float> after = render(4 * kBuffer);
+    EXPECT_LT(std::abs(*std::max_element(after.begin(), after.end(), byMagnitude)), 1e-5f);
+    EXPECT_FALSE(renderer->isPlaying());
+    EXPECT_EQ(collHeard.back(), std::make_pair(5, false));
+}
+
+// The player's status when the SoundFont or the audio output fails to load, reported once; playing
+// without output is a quiet no-op. (The window's tests cover no SoundFont found, no driver to try,
+// and that Play does not wait for the loading.)
+TEST_F(Render, PlayerReportsWhatFailed) {
+    QTemporaryDir dir;
+    const std::string strFont = findSoundFont("");
+    for (const auto& [strFile, strDriver, expected] :
+         {std::tuple{(dir.path() + "/empty.sf2").toStdString(), "alsa", SoundStatus::NoSoundFont},
+          std::tuple{strFont, "no-such-driver", SoundStatus::NoAudioOutput}}) {
+        std::promise<SoundStatus> status;
+        SoundPlayerOptions options;
+        options.strSoundFont = strFile;
+        options.collAudioDrivers = {strDriver};
+        SoundPlayer player(
+            options, [&status](SoundStatus s) { status.set_value(s); }, nullptr);
+        player.play(SoundCases::schedule("C3", "1", SoundCases::keyboard(1), false), 100, 0);
+        player.stop();
+        player.prepare();
+        EXPECT_EQ(status.get_future().get(), expected) << strDriver;
+    }
+    // Ended while its thread is still loading: no hang, no crash.
+    SoundPlayerOptions noDriver;
+    noDriver.strSoundFont = strFont;
+    noDriver.collAudioDrivers.clear();
+    SoundPlayer(noDriver, nullptr, nullptr).prepare();
+}
+
+// What FluidSynth's player hears at a tick: 0x90 note on or 0x80 off with the key, 0xC0 program
+// change with the program, 0x51 tempo with the microseconds a quarter note. The player reports the
+// tick its clock has reached, which may be one past the event: ticks are rounded to tens.
+struct Capture {
+    fluid_player_t* player;
+    std::vector<std::tuple<int, int, int>> collHeard;
+};
+
+int capture(void* data, fluid_midi_event_t* event) {
+    auto* c = static_cast<Capture*>(data);
+    const int intType = fluid_midi_event_get_type(event);
+    const bool boolOff =
+        intType == 0x80 || (intType == 0x90 && fluid_midi_event_get_velocity(event) == 0);
+    c->collHeard.emplace_back(boolOff ? 0x80 : intType,
+                              intType == 0xC0 ? fluid_midi_event_get_program(event)
+                                              : fluid_midi_event_get_key(event),
+                              (fluid_player_get_current_tick(c->player) + 5) / 10 * 10);
+    return FLUID_OK;
+}
+
+// D7 on the drop D board at 60 beats a minute, as a piano: D F# A C together for two beats, then
+// upwards one beat apart, the C for two beats. The file is played on the sample clock of the
+// synthesizer.
+TEST_F(Render, MidiFileOfAChordReadBack) {
+    const std::vector<uint8_t> bytes = MidiFile::write(
+        SoundCases::schedule("D3", "1,3,5,b7", SoundCases::board({"E", "B", "G", "D", "A", "D"}),
+                             true),
+        60, kProgramGrandPiano);
+    fluid_settings_setstr(sound->settings(), "player.timing-source", "sample");
+    Capture c{new_fluid_player(sound->synth()), {}};
+    fluid_player_set_playback_callback(c.player, capture, &c);
+    ASSERT_EQ(fluid_player_add_mem(c.player, bytes.data(), bytes.size()), FLUID_OK);
+    ASSERT_EQ(fluid_player_play(c.player), FLUID_OK);
+    std::vector<float> buffer(2 * 256);
+    for (int i = 0; i < 20000 && fluid_player_get_status(c.player) == FLUID_PLAYER_PLAYING; ++i) {
+        fluid_synth_write_float(sound->synth(), 256, buffer.data(), 0, 2, buffer.data(), 1, 2);
+    }
+    delete_fluid_player(c.player);
+    const std::vector<std::tuple<int, int, int>> expected{
+        {0x51, 1000000, 0}, {0xC0, 0, 0},     {0x90, 38, 0},    {0x90, 42, 0},    {0x90, 45, 0},
+        {0x90, 48, 0},      {0x80, 38, 960},  {0x80, 42, 960},  {0x80, 45, 960},  {0x80, 48, 960},
+        {0x90, 38, 960},    {0x80, 38, 1440}, {0x90, 42, 1440}, {0x80, 42, 1920}, {0x90, 45, 1920},
+        {0x80, 45, 2400},   {0x90, 48, 2400}, {0x80, 48, 3360}};
+    EXPECT_EQ(c.collHeard, expected);
 }
 
 } // namespace
