@@ -37,6 +37,18 @@ TEST(QtPictureSurfaceTest, MarkersOfCIonianOnTheBoardAndLinesInPixels) {
         }
     }
     EXPECT_EQ(surface.image().pixelColor(0, 0), QColor(Qt::white));
+    // A marker on whole pixels has the same sub-pixel phase at every ratio: after a new ratio it
+    // is drawn at that ratio, not taken from the markers cached before.
+    surface.setLineWidth(2);
+    surface.drawCircle(1500, 1500, 150, kBlack, RgbColor{153, 0, 0});
+    surface.setPixelRatio(2);
+    QtPictureSurface fresh(8655, 3375, 2);
+    for (QtPictureSurface* each : {&surface, &fresh}) {
+        each->setLineWidth(2);
+        each->drawCircle(1500, 1500, 150, kBlack, RgbColor{153, 0, 0});
+    }
+    EXPECT_TRUE(surface.image() == fresh.image());
+    surface.setPixelRatio(1);
     // Line widths are in pixels: a width-3 line across the empty strip above the fret numbers.
     surface.setLineWidth(3);
     surface.drawLine(4500, 0, 4500, 150, kBlack);
