@@ -26,10 +26,9 @@ TEST(ScaleSetTest, HeadingsOpenCategoriesOfTheEntriesThatFollow) {
         {1, 1, "Blues Major", "1,b3,3,4,b5,5,b7"},
         {3, 0, "", "1,3,5"}, // the nameless major triad
         {2, 0, "", "1,3,5"}, // the empty category starts at the next one's first entry
-        {0, 0, "-", "-"},
-        {4, 0, "-", "-"},
+        {4, 0, "-", "-"},    // out of range: both outputs stay as they were
         {3, 1, "-", "-"},
-        {1, -1, "-", "-"}, // out of range: both outputs stay as they were
+        {1, -1, "-", "-"},
     };
     for (const auto& [category, position, name, intervals] : rows) {
         SCOPED_TRACE(std::to_string(category) + "/" + std::to_string(position));

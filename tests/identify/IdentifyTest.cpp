@@ -1,200 +1,195 @@
-// Naming chords and finding scales from notes, checked against facts worked out by hand from the
-// chord builder's rules and the three catalogues.
+// Naming chords, finding scales, stacking a scale's chords and reading note names, checked
+// against facts worked out by hand from the chord builder's rules and the three catalogues.
 
-#include "ChordScaleIndex.h"
+#include "ChosenNotes.h"
+#include "IdentifyCommands.h"
+#include "StandardScale.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
+#include <memory>
+#include <sstream>
 #include <string>
 #include <vector>
 
 namespace {
 
-const ChordScaleIndex& index() {
-    static const ChordScaleIndex built;
-    return built;
-}
+using Texts = std::vector<std::string>;
 
-PitchMask maskOf(const std::vector<int>& pitches) {
-    PitchMask mask = 0;
-    for (const int intPitch : pitches) {
-        mask = static_cast<PitchMask>(mask | pitchBit(intPitch));
+// What the command line prints for typed notes (or, given a scale, for its chords): the lines
+// of standard output with tabs shown as "|", then standard error and the exit status.
+std::tuple<Texts, std::string, int> printed(const std::string& notes,
+                                            const StandardScale* scale = nullptr) {
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = scale ? runChordsOf(*scale, out, err) : runIdentify(notes, out, err);
+    std::istringstream lines(out.str());
+    Texts rows;
+    for (std::string line; std::getline(lines, line);) {
+        std::replace(line.begin(), line.end(), '\t', '|');
+        rows.push_back(line);
     }
-    return mask;
+    return {rows, err.str(), status};
 }
 
-std::vector<std::string> chordNames(const Identification& answer) {
-    std::vector<std::string> collNames;
-    for (const ChordRow* chord : answer.collChords) {
-        collNames.push_back(chord->name());
-    }
-    return collNames;
-}
-
-// "root name (catalogue): extras" of every scale row.
-std::vector<std::string> scaleRows(const Identification& answer) {
-    std::vector<std::string> collRows;
-    for (const ScaleMatch& match : answer.collScales) {
-        std::string strRow =
-            std::string(kRoots[static_cast<std::size_t>(match.row->intRoot)].strName) + " " +
-            std::string(match.row->strName) + " (" + std::to_string(match.row->intCatalogue) + "):";
-        for (const std::string& strNote : match.extraNotes.names()) {
-            strRow += " " + strNote;
-        }
-        collRows.push_back(strRow);
-    }
-    return collRows;
-}
-
-std::vector<std::string> rowsNamed(const std::vector<std::string>& collRows,
-                                   const std::string& strNameAndCatalogue) {
-    std::vector<std::string> collFound;
-    for (const std::string& strRow : collRows) {
-        if (strRow.find(" " + strNameAndCatalogue + ":") != std::string::npos) {
-            collFound.push_back(strRow);
+// The printed rows of typed notes that start with the given text ("chord", "scale|C|Ionian|").
+Texts rowsOf(const std::string& notes, const std::string& start = "chord") {
+    Texts found;
+    const Texts rows = std::get<0>(printed(notes));
+    for (const std::string& row : rows) {
+        if (row.starts_with(start)) {
+            found.push_back(row);
         }
     }
-    return collFound;
+    return found;
 }
 
-TEST(ChordIndex, HoldsEveryReachableBuildWithoutRespelledMembers) {
-    // Triads: 4 items x 3 additions, the major triad also without its third (16 + 3 x 8).
-    // Four-note: 7 items x (off, 9, b9, #9) x (off, 11, #11) x (off, 13, b13) = 252, plus sus4
-    // (natural eleventh, no third) on maj7 and 7 with every ninth and thirteenth (2 x 4 x 3).
-    EXPECT_EQ(reachableChordChoices().size(), 40U + 252U + 24U);
-    // Left out per root: #9 on the four minor-third chords (36), #11 on m7b5 and o7 (24), b13 on
-    // maj7#5 (12), 13 on o7 (12), less the overlaps (6 + 3 + 4 - 1): 72 of 316.
-    EXPECT_EQ(index().chords().size(), 17U * 244U);
-    // 28 + 40 + 99 entries (Major Pentatonic twice in catalogue 2, "7" and "add9" twice in 3).
-    EXPECT_EQ(index().scales().size(), 17U * 167U);
-}
-
-TEST(ChordIndex, KnowsWhichIntervalSetsTheBuilderMakes) {
-    struct Row {
-        std::vector<const char*> tokens;
-        bool boolBuildable;
-    };
-    const std::vector<Row> rows{
-        {{"1", "3", "5"}, true},              // major triad
-        {{"1", "4", "5", "b7"}, true},        // 7sus4, through sus4 on "7"
-        {{"1", "4", "5", "7"}, true},         // maj7sus4
-        {{"1", "2", "4", "5", "6"}, true},    // 6sus2sus4
-        {{"1", "b3", "b5", "6"}, true},       // o6
-        {{"1", "#2", "4", "5", "b7"}, true},  // 7sus4/#9
-        {{"1", "3", "5", "bb7"}, false},      // sounds as C6 but is no build
-        {{"1", "3", "b5"}, false},            // no such triad
-        {{"1", "4", "5", "b7", "b3"}, true},  // m7/11: an eleventh on m7
-        {{"1", "2", "5", "b7"}, false},       // four-note chords lose the third only for 11
-        {{"1", "b3", "b5", "b7", "4"}, true}, // m7b5/11
-        {{"1", "3", "#5", "b7"}, false},      // 7#5 is not offered
-    };
-    for (const Row& row : rows) {
-        Intervals set;
-        for (const char* strToken : row.tokens) {
-            set.toggleInterval(strToken);
-        }
-        EXPECT_EQ(index().choiceFor(set.IntervalBits()) != nullptr, row.boolBuildable)
-            << set.getScaleString();
-    }
-}
-
-TEST(Identify, NamesChordsBassFirst) {
-    struct Row {
-        const char* strCase;
-        std::vector<int> pitches;
-        int intBass;
-        std::vector<std::string> chords;
-    };
-    const std::vector<Row> rows{
-        // C E G: no other root reaches these three notes (no two of them a whole step apart,
-        // the only fifth is C-G).
-        {"C E G", {0, 4, 7}, 0, {"C"}},
-        // D F A C: from D m7, from F the major triad with a sixth; from C and A no build.
-        {"D F A C", {2, 5, 9, 0}, 2, {"D m7", "F 6"}},
-        {"F A C D, bass F", {2, 5, 9, 0}, 5, {"F 6", "D m7"}},
+TEST(Identify, NamesEveryBuildOfTheNotesBassFirst) {
+    const std::pair<const char*, Texts> rows[]{
+        // C E G: no other root reaches these notes (no whole step among them, one fifth).
+        {"C E G", {"chord|C|||"}},
+        // D F A C: D m7, and from F the major triad with a sixth; from C and A no build.
+        {"D F A C", {"chord|D|m7||", "chord|F|6||"}},
+        {"F A C D", {"chord|F|6||", "chord|D|m7||"}},
         // Four minor thirds: o6 and o7 from every member, both spellings of the black keys.
         {"C Eb Gb A",
-         {0, 3, 6, 9},
-         0,
-         {"C o6", "C o7", "D# o6", "D# o7", "Eb o6", "Eb o7", "F# o6", "F# o7", "Gb o6", "Gb o7",
-          "A o6", "A o7"}},
-        {"Eb Gb A C",
-         {0, 3, 6, 9},
-         3,
-         {"D# o6", "D# o7", "Eb o6", "Eb o7", "C o6", "C o7", "F# o6", "F# o7", "Gb o6", "Gb o7",
-          "A o6", "A o7"}},
-        // C E G# B: maj7#5; b13 on it would repeat G#.
-        {"C E G# B", {0, 4, 8, 11}, 0, {"C maj7#5"}},
-        // G A D: Gsus2 and Dsus4 (D G A).
-        {"G A D", {7, 9, 2}, 7, {"G sus2", "D sus4"}},
-        // A single note and the empty set are no chords.
-        {"C", {0}, 0, {}},
-        {"none", {}, -1, {}},
+         {"chord|C|o6||", "chord|C|o7||", "chord|D#|o6||", "chord|D#|o7||", "chord|Eb|o6||",
+          "chord|Eb|o7||", "chord|F#|o6||", "chord|F#|o7||", "chord|Gb|o6||", "chord|Gb|o7||",
+          "chord|A|o6||", "chord|A|o7||"}},
+        {"C E G# B", {"chord|C|maj7#5||"}}, // b13 on it would repeat G#
+        {"G A D", {"chord|G|sus2||", "chord|D|sus4||"}},
+        {"C", {}},
     };
-    for (const Row& row : rows) {
-        EXPECT_EQ(chordNames(index().identify(maskOf(row.pitches), row.intBass)), row.chords)
-            << row.strCase;
+    for (const auto& [notes, chords] : rows) {
+        EXPECT_EQ(rowsOf(notes), chords) << notes;
     }
 }
 
-TEST(Identify, SingleNoteFindsEveryScaleHoldingIt) {
-    const std::vector<std::string> collRows = scaleRows(index().identify(maskOf({0}), 0));
-    // The power chord is the smallest entry: on C and on F (whose fifth is C), spelled each time.
-    ASSERT_GE(collRows.size(), 2U);
-    EXPECT_EQ(collRows[0], "C 5 (3): G");
-    EXPECT_EQ(collRows[1], "F 5 (3): F");
-    // Ionian holds C on the roots C, Db, Eb, F, G, Ab, Bb (both spellings of black keys).
-    EXPECT_EQ(rowsNamed(collRows, "Ionian (1)"),
-              (std::vector<std::string>{
-                  "C Ionian (1): D E F G A B", "C# Ionian (1): C# D# F F# G# A#",
-                  "Db Ionian (1): Db Eb F Gb Ab Bb", "D# Ionian (1): D# F G G# A# D",
-                  "Eb Ionian (1): Eb F G Ab Bb D", "F Ionian (1): F G A Bb D E",
-                  "G Ionian (1): G A B D E F#", "G# Ionian (1): G# A# C# D# F G",
-                  "Ab Ionian (1): Ab Bb Db Eb F G", "A# Ionian (1): A# D D# F G A",
-                  "Bb Ionian (1): Bb D Eb F G A"}));
-}
-
-TEST(Identify, ScalesComeExactFirstThenByFewestExtras) {
-    for (const PitchMask mask : {maskOf({0}), maskOf({2, 5, 9, 0}), maskOf({0, 3, 6, 9})}) {
-        const Identification answer = index().identify(mask, -1);
-        ASSERT_FALSE(answer.collScales.empty());
-        for (std::size_t i = 1; i < answer.collScales.size(); ++i) {
-            ASSERT_LE(answer.collScales[i - 1].extraNotes.intCount,
-                      answer.collScales[i].extraNotes.intCount)
-                << i;
-        }
+TEST(Identify, FindsTheScalesHoldingTheNotesFewestExtrasFirst) {
+    // One note: the power chord first, on C and on F; Ionian on seven roots, both spellings.
+    const Texts single = std::get<0>(printed("C"));
+    ASSERT_GE(single.size(), 2U);
+    EXPECT_EQ(Texts(single.begin(), single.begin() + 2), (Texts{"scale|C|5|3|G", "scale|F|5|3|F"}));
+    EXPECT_EQ(rowsOf("C", "scale|C#|Ionian|1|"), Texts{"scale|C#|Ionian|1|C# D# F F# G# A#"});
+    EXPECT_EQ(rowsOf("C", "scale|Gb|Ionian|"), Texts{});
+    EXPECT_EQ(rowsOf("C", "scale|Bb|Ionian|1|"), Texts{"scale|Bb|Ionian|1|Bb D Eb F G A"});
+    // C Eb Gb A: "dim" is the only exact entry, on six roots; the extras never decrease.
+    const Texts dim = rowsOf("C Eb Gb A", "scale");
+    ASSERT_GE(dim.size(), 7U);
+    EXPECT_EQ(Texts(dim.begin(), dim.begin() + 6),
+              (Texts{"scale|C|dim|3|", "scale|D#|dim|3|", "scale|Eb|dim|3|", "scale|F#|dim|3|",
+                     "scale|Gb|dim|3|", "scale|A|dim|3|"}));
+    for (std::size_t i = 6, before = 1; i < dim.size(); ++i) {
+        const std::string extras = dim[i].substr(dim[i].rfind('|') + 1);
+        const auto count = extras.empty() ? 0 : std::count(extras.begin(), extras.end(), ' ') + 1;
+        EXPECT_GE(static_cast<std::size_t>(count), before) << dim[i];
+        before = static_cast<std::size_t>(count);
     }
-    // C Eb Gb A: "dim" (1,b3,b5,bb7) is the only entry of exactly these notes, on six roots.
-    const std::vector<std::string> collRows = scaleRows(index().identify(maskOf({0, 3, 6, 9}), 0));
-    ASSERT_GE(collRows.size(), 7U);
-    EXPECT_EQ(std::vector<std::string>(collRows.begin(), collRows.begin() + 7),
-              (std::vector<std::string>{"C dim (3):", "D# dim (3):", "Eb dim (3):", "F# dim (3):",
-                                        "Gb dim (3):", "A dim (3):", collRows[6]}));
-    EXPECT_NE(collRows[6].back(), ':');
+    // All twelve: no chord, only the chromatic scale on each root. Eleven: its one extra note
+    // spelled as each root's chromatic scale spells it.
+    const Texts all = std::get<0>(printed("C C# D D# E F F# G G# A A# B"));
+    ASSERT_EQ(all.size(), 17U);
+    EXPECT_EQ(all.front() + " " + all.back(), "scale|C|Chromatic|3| scale|B|Chromatic|3|");
+    EXPECT_EQ(rowsOf("C C# D D# E F G G# A A# B", "scale|C|"), Texts{"scale|C|Chromatic|3|Gb"});
+    EXPECT_EQ(rowsOf("C C# D D# E F G G# A A# B", "scale|D|"), Texts{"scale|D|Chromatic|3|F#"});
+    // An entry listed twice in a catalogue gives one row: "7" in 3, Major Pentatonic in 2.
+    EXPECT_EQ(rowsOf("C E G Bb", "scale|C|7|"), Texts{"scale|C|7|3|"});
+    EXPECT_EQ(rowsOf("C D E G A", "scale|C|Major Pentatonic|2"),
+              Texts{"scale|C|Major Pentatonic|2|"});
 }
 
-TEST(Identify, AllTwelveNotesFindOnlyTheChromaticScale) {
-    const Identification answer =
-        index().identify(maskOf({0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}), 0);
-    EXPECT_TRUE(answer.collChords.empty());
-    const std::vector<std::string> collRows = scaleRows(answer);
-    ASSERT_EQ(collRows.size(), 17U);
-    EXPECT_EQ(collRows.front(), "C Chromatic (3):");
-    EXPECT_EQ(collRows.back(), "B Chromatic (3):");
+TEST(Identify, ReadsTheSeventeenNamesInEitherCaseAndRefusesOthers) {
+    // Blanks, commas and tabs; "bb" is B flat, the bass, so A# 7 and Bb 7 come first.
+    EXPECT_EQ(rowsOf("  bb d,f\tab "), Texts({"chord|A#|7||", "chord|Bb|7||"}));
+    EXPECT_EQ(parseNoteNames("C c C").collRoots,
+              std::vector<int>{0}); // a name given twice counts once
+    EXPECT_EQ(rowsOf("C# Db F G#"), Texts({"chord|C#|||", "chord|Db|||"})); // two spellings
+    const std::string names =
+        " (use C, C#, Db, D, D#, Eb, E, F, F#, Gb, G, G#, Ab, A, A#, Bb, B)\n";
+    // No C flat, E sharp, F flat or B sharp in the program; the flat is a small "b".
+    for (const char* unknown : {"Cb", "E#", "Fb", "B#", "H", "Dx", "DB", "7"}) {
+        EXPECT_EQ(
+            printed(std::string("C ") + unknown + " G"),
+            std::tuple(Texts{}, "Unknown note name: \"" + std::string(unknown) + '"' + names, 2));
+    }
+    EXPECT_EQ(printed(" , "),
+              std::tuple(Texts{}, "No notes given: name them, e.g. \"D F A C\"\n", 2));
 }
 
-// Entries listed twice in a catalogue give one row; the same scale in two catalogues gives two.
-TEST(Identify, ShowsIdenticalRowsOnce) {
-    const std::vector<std::string> collRows = scaleRows(index().identify(maskOf({0, 4, 7, 10}), 0));
-    EXPECT_EQ(rowsNamed(collRows, "7 (3)"), std::vector<std::string>{"C 7 (3):"});
-    // C E G Bb lies in Mixolydian only on C.
-    EXPECT_EQ(rowsNamed(collRows, "Mixolydian (1)"),
-              std::vector<std::string>{"C Mixolydian (1): D F A"});
-    const std::vector<std::string> collPenta =
-        scaleRows(index().identify(maskOf({0, 2, 4, 7, 9}), 0));
-    // C D E G A: the major pentatonic on C, once in catalogue 2 although listed twice there.
-    EXPECT_EQ(rowsNamed(collPenta, "Major Pentatonic (2)"),
-              std::vector<std::string>{"C Major Pentatonic (2):"});
+// Picked places: instrument, string, fret, and the pitch sounding (octave x 12 + pitch class).
+TEST(Identify, ChosenNotesAreNamedFromTheLowestAndFollowTheBoard) {
+    ChosenNotes notes;
+    // C major in open position: C3 on string 5 fret 3, E3, G3 open, C4 on string 2 fret 1.
+    for (const PickedNote& note : {PickedNote{1, 5, 3, 36}, PickedNote{1, 4, 2, 40},
+                                   PickedNote{1, 3, 0, 43}, PickedNote{1, 2, 1, 48}}) {
+        notes.toggle(note);
+    }
+    EXPECT_EQ(notes.text() + " bass " + std::to_string(notes.bass()), "C E G bass 0");
+    notes.toggle({1, 5, 3, 36}); // off again: the C an octave up stays, above E3
+    EXPECT_EQ(notes.text() + " bass " + std::to_string(notes.bass()), "E G C bass 4");
+    // String 4 tuned a tone down sounds D3 at fret 2; then three strings: string 4 goes.
+    notes.retune(1, 5, {0, 52, 47, 43, 36, 33, 0, 0});
+    EXPECT_EQ(notes.text(), "D G C");
+    notes.retune(1, 3, {0, 52, 47, 43, 36, 33, 0, 0});
+    EXPECT_EQ(notes.text(), "G C");
+    notes.toggle({2, 0, 58, 58}); // Bb4 on the keyboard reads flat; the keyboard drops the board
+    notes.retune(2, 6, {});
+    EXPECT_EQ(notes.text() + " bass " + std::to_string(notes.bass()), "Bb bass 10");
+}
+
+// The chords of a scale stacked in its own thirds: numeral, triad, four-note chord.
+TEST(Identify, ChordsOfAScaleStackItsOwnThirds) {
+    const std::tuple<const char*, const char*, const char*, Texts> rows[]{
+        {"C",
+         "Ionian",
+         "1,2,3,4,5,6,7",
+         {"I|C|C maj7", "II|D m|D m7", "III|E m|E m7", "IV|F|F maj7", "V|G|G 7", "VI|A m|A m7",
+          "VII|B o|B m7b5"}},
+        {"A",
+         "HM1",
+         "1,2,b3,4,5,b6,7",
+         {"I|A m|A mmaj7", "II|B o|B m7b5", "III|C +|C maj7#5", "IV|D m|D m7", "V|E|E 7",
+          "VI|F|F maj7", "VII|G# o|G# o7"}},
+        {"D",
+         "Dorian",
+         "1,2,b3,4,5,6,b7",
+         {"I|D m|D m7", "II|E m|E m7", "III|F|F maj7", "IV|G|G 7", "V|A m|A m7", "VI|B o|B m7b5",
+          "VII|C|C maj7"}},
+        // No E#: the seventh is spelled F and still stacks as F G# B D#.
+        {"F#",
+         "Ionian",
+         "1,2,3,4,5,6,7",
+         {"I|F#|F# maj7", "II|G# m|G# m7", "III|A# m|A# m7", "IV|B|B maj7", "V|C#|C# 7",
+          "VI|D# m|D# m7", "VII|F o|F m7b5"}},
+        // "#2" lies on degree 2: C D# E F# G A B.
+        {"C",
+         "Lydian #9",
+         "1,#2,3,#4,5,6,7",
+         {"I|C|C maj7", "II|D# o|D# o7", "III|E m|E mmaj7", "IV|F# o|F# m7b5", "V|G +|G maj7#5",
+          "VI|A m|A m7", "VII|B|B 7"}},
+        // C D E F G Ab A (as Bbb): C E G Bbb sounds as C 6 but is no four-note build; E G A,
+        // G A D and A D F have no third or fifth where the letters put one.
+        {"C",
+         "custom",
+         "1,2,3,4,5,b6,bb7",
+         {"I|C|-", "II|D o|D m7b5", "III|-|-", "IV|F m|F mmaj7", "V|-|-", "VI|Ab +|Ab maj7#5",
+          "VII|-|-"}},
+        // Not one note on each degree: five notes; two fifths and no sixth.
+        {"C", "Major Pentatonic", "1,2,3,5,6", {}},
+        {"C", "Double Harmonic", "1,b2,3,4,5,#5,7", {}},
+    };
+    for (const auto& [rootName, name, intervals, lines] : rows) {
+        auto root = std::make_shared<SimpleNote>();
+        root->setNote(rootName);
+        StandardScale scale;
+        scale.setScale(intervals);
+        scale.setName(name);
+        scale.setRootNote(root);
+        const Texts none{
+            std::string("C ") + name +
+            " has no chords in thirds: it needs exactly one note on each degree 1 to 7."};
+        EXPECT_EQ(printed("", &scale), std::tuple(lines.empty() ? none : lines, "", 0)) << name;
+    }
 }
 
 } // namespace
