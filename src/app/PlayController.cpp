@@ -3,6 +3,7 @@
 #include "MarkerClick.h"
 #include "MidiExport.h"
 #include "PictureBox.h"
+#include "SoundEngineLoader.h"
 #include "SoundFontLocator.h"
 #include "SoundPreferences.h"
 #include "StandardScale.h"
@@ -95,14 +96,14 @@ void PlayController::setSoundFontCandidates(std::vector<std::string> collPaths) 
     collSoundFontCandidates = std::move(collPaths);
 }
 
-SoundPlayer& PlayController::player() {
+SoundEngine& PlayController::player() {
     if (!soundPlayer) {
         SoundPlayerOptions options = optionsPlayer;
         options.strSoundFont = findSoundFont(SoundPreferences::soundFontOverride().toStdString(),
                                              collSoundFontCandidates);
         // The listeners run on the player's threads; the work is handed to this thread.
-        soundPlayer = std::make_unique<SoundPlayer>(
-            options,
+        soundPlayer = loadSoundEngine(
+            soundModulePaths(), options,
             [this](SoundStatus status) {
                 QMetaObject::invokeMethod(
                     this, [this, status] { showStatus(status); }, Qt::QueuedConnection);

@@ -5,7 +5,7 @@
 // the synthesizer on its own thread on first use. Nothing here ever waits for sound.
 
 #include "Performance.h"
-#include "SoundPlayer.h"
+#include "SoundEngine.h"
 
 #include <QObject>
 #include <QString>
@@ -59,7 +59,7 @@ class PlayController : public QObject {
 
   private:
     void createActions(QMenuBar& menuBar, QMenu& mnuFile, QAction* beforeAction);
-    SoundPlayer& player();
+    SoundEngine& player();
     bool soundAvailable();
     void showStatus(SoundStatus status);
     void mnuPlay_Click();
@@ -76,7 +76,7 @@ class PlayController : public QObject {
     PictureBox& picture;
     std::vector<std::string> collSoundFontCandidates;
     SoundPlayerOptions optionsPlayer;
-    std::unique_ptr<SoundPlayer> soundPlayer;
+    std::unique_ptr<SoundEngine> soundPlayer;
     SoundStatus soundStatus = SoundStatus::Unknown;
     std::vector<ScheduledNote> collSchedule;
     std::vector<int> collSounding;
