@@ -3,6 +3,7 @@
 #include "MarkerClick.h"
 #include "MidiExport.h"
 #include "PictureBox.h"
+#include "PlainMessage.h"
 #include "SoundEngineLoader.h"
 #include "SoundFontLocator.h"
 #include "SoundPreferences.h"
@@ -209,10 +210,11 @@ void PlayController::exportMidiTo(const QString& strPath) {
     if (writeMidiForScale(*scale, context.instrument(), SoundPreferences::tempo(),
                           SoundPreferences::soundChoice(), context.chordMode(), strPath,
                           strError)) {
-        QMessageBox::information(&window, "GamutrixLite", strShown + " has been created!");
+        showPlainMessage(&window, QMessageBox::Information, "GamutrixLite",
+                         strShown + " has been created!");
     } else {
-        QMessageBox::warning(&window, "GamutrixLite",
-                             tr("%1 could not be saved: %2").arg(strShown, strError));
+        showPlainMessage(&window, QMessageBox::Warning, "GamutrixLite",
+                         tr("%1 could not be saved: %2").arg(strShown, strError));
     }
 }
 
