@@ -3,67 +3,193 @@
 // The installed program as a user meets it: copied alone into a directory of its own, started as
 // a process of its own under a virtual X server, driven by real key presses from outside.
 //
-// Every end-to-end test starts the program through startProgram, which tells a refused connection
-// to the X server (this machine's server refuses a few per cent of them) from a real failure and
-// then tries again; the helper tools get the same treatment.
+// Every start of the program or of an X tool tells a connection refused by the X server (this
+// machine's server refuses a few per cent of them) from a real failure and then tries again.
 
-#include <QByteArray>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
 #include <QProcess>
-#include <QString>
-#include <QStringList>
 #include <QTemporaryDir>
-#include <functional>
+#include <csignal>
 #include <gtest/gtest.h>
+#include <iostream>
+
+struct ProcessRun {
+    int intExitCode = -1; // -1 when the process crashed or hung
+    QByteArray out;
+    QByteArray err;
+};
+
+// A refused connection is retried this many times before it counts as a failure.
+constexpr int kDisplayRetries = 3;
+
+// What Qt and the X tools say when the server refuses the connection.
+inline bool displayRefused(const QByteArray& stderrText) {
+    return stderrText.contains("could not connect to display") ||
+           stderrText.contains("an't open display") ||
+           stderrText.contains("unable to open X server");
+}
+
+// Runs a process to its end; the command-line tests run the program itself through it.
+inline ProcessRun
+runProcess(const QString& strProgram, const QStringList& args, const QString& strWorkDir = {},
+           const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment()) {
+    ProcessRun run;
+    for (int intAttempt = 0; intAttempt <= kDisplayRetries; ++intAttempt) {
+        QProcess process;
+        process.setProcessEnvironment(env);
+        process.setWorkingDirectory(strWorkDir);
+        process.start(strProgram, args);
+        if (!process.waitForFinished(60000)) {
+            process.kill();
+            process.waitForFinished();
+        }
+        run = {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+               process.readAllStandardOutput(), process.readAllStandardError()};
+        if (run.intExitCode == 0 || !displayRefused(run.err)) {
+            break;
+        }
+    }
+    return run;
+}
 
 class EndToEndFixture : public ::testing::Test {
   protected:
     // Upper bound for every single step; a whole test normally takes a second or two.
     static constexpr int kStepTimeoutMs = 60000;
+    static constexpr int kPollMs = 50;
+    static constexpr const char* kMain = "^Gamutrix Lite";
+    static constexpr const char* kMessage = "^GamutrixLite$";
 
-    // Skips when a tool is missing, starts the X server and installs the program in programDir.
-    void SetUp() override;
-    // The program, should it still run after a failure, ends with its QProcess.
-    void TearDown() override;
+    // Starts the X server (Xvfb, xdotool and import are in scripts/packages.txt) and installs
+    // the program.
+    void SetUp() override {
+        // The virtual X server picks a free display itself and tells its number on stdout. The
+        // program and the tools inherit the environment.
+        xserver.start("Xvfb", {"-displayfd", "1", "-screen", "0", "1024x768x24"});
+        ASSERT_TRUE(xserver.waitForReadyRead(kStepTimeoutMs)) << "no virtual X server started";
+        qputenv("DISPLAY", ":" + xserver.readLine().trimmed());
+        qputenv("QT_QPA_PLATFORM", "xcb");
+        qputenv("HOME", preferencesHome.path().toLocal8Bit());
+        qputenv("XDG_CONFIG_HOME", preferencesHome.filePath(".config").toLocal8Bit());
+        installIn(tempDir.path());
+    }
+    void TearDown() override {
+        xserver.terminate();
+        xserver.waitForFinished(kStepTimeoutMs);
+    }
 
     // Copies the program into strDir (which must exist) and starts it from there from now on.
-    void installIn(const QString& strDir);
+    void installIn(const QString& strDir) {
+        strProgramDir = strDir;
+        strProgram = QDir(strDir).filePath("gamutrix");
+        ASSERT_TRUE(QFile::copy(GAMUTRIX_BINARY, strProgram)) << strProgram.toStdString();
+    }
 
-    // Starts the installed program, preceded by a wrapper command and its arguments when given
-    // (prlimit ... --), waits for its main window, focuses it and returns its id; empty on failure.
-    QString startProgram(const QStringList& wrapper = {});
-    // Starts the installed program without a display (no keys, no windows) and waits until it has
-    // set up its handler for SIGTERM, that is until it has read its configuration and awaits
-    // events.
-    bool startProgramOffscreen(const QStringList& wrapper = {});
-    // Sends the signal and waits for the program's end; true when it ended by itself with code 0.
-    bool endsCleanlyOn(int intSignal);
+    // Starts the installed program, preceded by a wrapper command when given (prlimit ... --),
+    // waits for its main window and focuses it; returns the window id, empty on failure.
+    QString startProgram(const QStringList& wrapper = {}) {
+        const QString strCommand = wrapper.isEmpty() ? strProgram : wrapper.front();
+        const QStringList args = wrapper.isEmpty() ? QStringList() : wrapper.mid(1) << strProgram;
+        for (int intAttempt = 0; intAttempt <= kDisplayRetries; ++intAttempt) {
+            program.start(strCommand, args);
+            if (waitForWindow(kMain)) {
+                return focusWindow(kMain);
+            }
+            const QByteArray errorText = program.readAllStandardError();
+            if (program.state() == QProcess::Running || !displayRefused(errorText)) {
+                ADD_FAILURE() << "no window (code " << program.exitCode()
+                              << "): " << errorText.toStdString();
+                return {};
+            }
+            std::cerr << "X server refused the program's connection; starting it again\n";
+        }
+        ADD_FAILURE() << "the X server refused every start";
+        return {};
+    }
+
+    // Ctrl+S, the message that follows, Return, and the focus back on the main window.
+    void saveAndConfirm() {
+        pressKeys("ctrl+s");
+        EXPECT_FALSE(focusWindow(kMessage).isEmpty()) << "no message after saving";
+        pressKeys("Return");
+        EXPECT_TRUE(waitForWindow(kMessage, false));
+        focusWindow(kMain);
+    }
+
+    // Ends the program with the signal, or with Exit (Ctrl+X) for 0; true when it then ended by
+    // itself with code 0.
+    bool endsCleanly(int intSignal = 0) {
+        if (intSignal == 0) {
+            pressKeys("ctrl+x");
+        } else {
+            ::kill(static_cast<pid_t>(program.processId()), intSignal);
+        }
+        const bool boolClean = program.waitForFinished(kStepTimeoutMs) &&
+                               program.exitStatus() == QProcess::NormalExit &&
+                               program.exitCode() == 0;
+        EXPECT_TRUE(boolClean) << "signal " << intSignal << ", state " << program.state()
+                               << ", code " << program.exitCode() << ": "
+                               << program.readAllStandardError().toStdString();
+        return boolClean;
+    }
 
     // Runs a helper tool to its end and returns its output; a failure or a hang fails the test.
-    static QString tool(const QString& strTool, const QStringList& args);
-    // Waits for a shown window whose title matches the pattern, gives it the keyboard focus (there
-    // is no window manager to do it) and returns its id; empty when the program ends first.
-    QString focusWindow(const QString& strTitlePattern);
-    // True when no shown window's title matches the pattern (waits up to a step's time for it).
-    static bool windowGone(const QString& strTitlePattern);
+    static QString tool(const QString& strTool, const QStringList& args) {
+        const ProcessRun run = runProcess(strTool, args);
+        EXPECT_EQ(run.intExitCode, 0)
+            << strTool.toStdString() << " " << args.join(' ').toStdString() << ": "
+            << run.err.toStdString();
+        return QString(run.out).trimmed();
+    }
+    // Waits until a shown window's title matches the pattern, or with boolShown false until none
+    // does; false when the time is up or the program ends first.
+    bool waitForWindow(const QString& strTitlePattern, bool boolShown = true) {
+        const QDeadlineTimer deadline(kStepTimeoutMs);
+        // xdotool search ends with code 0 when a shown window matches, 1 when none does.
+        while (runProcess("xdotool", {"search", "--onlyvisible", "--name", strTitlePattern})
+                   .intExitCode != (boolShown ? 0 : 1)) {
+            if (deadline.hasExpired() || program.state() == QProcess::NotRunning) {
+                return false;
+            }
+            // QProcess notices the program's end only while it waits for it.
+            program.waitForFinished(kPollMs);
+        }
+        return true;
+    }
+    // Focuses a shown window (there is no window manager to do it) and returns its id.
+    QString focusWindow(const QString& strTitlePattern) {
+        EXPECT_TRUE(waitForWindow(strTitlePattern))
+            << "no window " << strTitlePattern.toStdString();
+        return tool("xdotool", {"search", "--sync", "--onlyvisible", "--name", strTitlePattern,
+                                "windowfocus", "--sync", "getwindowfocus"});
+    }
     // Key names as xdotool spells them, separated by blanks.
-    static void pressKeys(const QString& strKeys);
-    // Types text into the focused window.
-    static void typeText(const QString& strText);
+    static void pressKeys(const QString& strKeys) {
+        tool("xdotool", QStringList{"key", "--delay", "50"} + strKeys.split(' '));
+    }
 
-    QString filePath(const QString& strName) const;
-    QByteArray readFile(const QString& strName) const;
-    void writeFile(const QString& strName, const QByteArray& bytes) const;
+    QString filePath(const QString& strName) const { return QDir(strProgramDir).filePath(strName); }
+    QByteArray readFile(const QString& strName) const {
+        QFile file(filePath(strName));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    void writeFile(const QString& strName, const QByteArray& bytes) const {
+        QFile file(filePath(strName));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    }
     // Every entry of the program's directory, hidden ones too.
-    QStringList entries() const;
+    QStringList entries() const {
+        return QDir(strProgramDir)
+            .entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden | QDir::System);
+    }
 
     QTemporaryDir tempDir;
     // The program's preferences live in a home of the test's own: the user's are never touched.
     QTemporaryDir preferencesHome;
-    QString strProgramDir = tempDir.path();
+    QString strProgramDir;
     QString strProgram;
     QProcess xserver;
     QProcess program;
-
-  private:
-    bool startWithRetries(const QStringList& wrapper, const std::function<bool()>& ready);
 };
