@@ -12,7 +12,6 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
-#include <QProcess>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -106,19 +105,15 @@ TEST_F(ExportMenuTest, PngIsWrittenAtTheChosenScaleOrNotAtAll) {
     EXPECT_EQ(image.pixelColor(QPoint(80, 74) * 2), QColor(153, 0, 0));
 }
 
-TEST_F(ExportMenuTest, FailureShowsOnePlainLineAndWritesNothing) {
+// The reason itself is pinned by the export tests.
+TEST_F(ExportMenuTest, FailureShowsAWarningAndWritesNothing) {
     start();
-    QString strText;
     exportAs(
         "picture.jpg", [](QFileDialog*) {},
-        [&strText](QWidget* modal) {
-            auto* box = qobject_cast<QMessageBox*>(modal);
-            EXPECT_EQ(box->icon(), QMessageBox::Warning);
-            strText = box->text();
-            box->accept();
+        [](QWidget* modal) {
+            EXPECT_EQ(qobject_cast<QMessageBox*>(modal)->icon(), QMessageBox::Warning);
+            qobject_cast<QMessageBox*>(modal)->accept();
         });
-    EXPECT_TRUE(strText.startsWith("Unsupported file type")) << strText.toStdString();
-    EXPECT_FALSE(strText.contains('\n'));
     EXPECT_TRUE(files().isEmpty());
 }
 
@@ -138,11 +133,7 @@ TEST_F(ExportMenuTest, PrintDialogPrintsThePageOrNothingAndThePreviewShowsIt) {
         pressKey(Qt::Key_P, Qt::ControlModifier);
         EXPECT_EQ(files(), boolPrint ? QStringList{"printed.pdf"} : QStringList{});
     }
-    QProcess pdfText;
-    pdfText.start("pdftotext", {path("printed.pdf"), "-"});
-    ASSERT_TRUE(pdfText.waitForFinished(30000));
-    EXPECT_TRUE(pdfText.readAllStandardOutput().startsWith("C Ionian\n1,2,3,4,5,6,7\n"));
-
+    // What the page holds is pinned by the export tests.
     int intPages = -1;
     whenModalShown([&intPages](QWidget* modal) {
         // The preview draws its pages when it is first shown.
