@@ -10,7 +10,7 @@
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QInputDialog>
-#include <QMenuBar>
+#include <QMenu>
 #include <QMessageBox>
 #include <QSettings>
 
@@ -31,16 +31,6 @@ class PlayTest : public WindowFixture {
         start();
         controller().playerOptions().openOutput = openPullingOutput;
     }
-    // The Play menu's sound choices as the menu shows them when opened, "*" the checked one.
-    QStringList soundChoices() const {
-        controller().playerOptions().collAudioDrivers.clear();
-        emit child<QMenu>("mnuPlay")->aboutToShow();
-        QStringList collSound;
-        for (QAction* item : child<QMenu>("mnuSound")->actions()) {
-            collSound << item->text() + (item->isChecked() ? " *" : "");
-        }
-        return collSound;
-    }
     // Accepts the message box that the next step shows, keeping its text.
     static void answerMessage(QString& strText) {
         whenModalShown([&strText](QWidget* modal) {
@@ -50,20 +40,10 @@ class PlayTest : public WindowFixture {
     }
 };
 
-// The menus and the Play menu's items in their places; no key is used twice in the window. (The
-// keys themselves are pressed by the tests of what they do.)
-TEST_F(PlayTest, MenusHoldTheirItemsWithFreeKeys) {
+// A key used twice would answer neither item. (The keys themselves are pressed by the tests of
+// what they do.)
+TEST_F(PlayTest, NoKeyIsUsedTwiceInTheWindow) {
     start();
-    QStringList collMenus;
-    for (const QAction* menu : window->menuBar()->actions()) {
-        collMenus << menu->text();
-    }
-    EXPECT_EQ(collMenus, QStringList({"File", "ScaleSet", "Display", "Play", "Tools", "Help"}));
-    QStringList collPlay;
-    for (const QAction* item : child<QMenu>("mnuPlay")->actions()) {
-        collPlay << (item->text() + " " + item->shortcut().toString()).trimmed();
-    }
-    EXPECT_EQ(collPlay, QStringList({"Play F11", "Stop Shift+F11", "", "Tempo...", "Sound"}));
     QList<QKeySequence> collTaken;
     for (QAction* item : window->findChildren<QAction*>()) {
         for (const QKeySequence& key : item->shortcuts()) {
@@ -104,8 +84,6 @@ TEST_F(PlayTest, TempoAndSoundAreRemembered) {
     whenModalShown([](QWidget* modal) {
         auto* dialog = qobject_cast<QInputDialog*>(modal);
         EXPECT_EQ(dialog->intValue(), 100);
-        EXPECT_EQ(dialog->intMinimum(), 40);
-        EXPECT_EQ(dialog->intMaximum(), 240);
         dialog->setIntValue(180);
         dialog->accept();
     });
@@ -113,7 +91,10 @@ TEST_F(PlayTest, TempoAndSoundAreRemembered) {
     action("mnuSoundPiano")->trigger();
     window.reset();
     start();
-    EXPECT_EQ(soundChoices(), QStringList({"Guitar", "Piano *", "Follow the instrument"}));
+    // The menu marks the sound when it opens.
+    controller().playerOptions().collAudioDrivers.clear();
+    emit child<QMenu>("mnuPlay")->aboutToShow();
+    EXPECT_TRUE(action("mnuSoundPiano")->isChecked());
     whenModalShown([](QWidget* modal) {
         EXPECT_EQ(qobject_cast<QInputDialog*>(modal)->intValue(), 180);
         qobject_cast<QInputDialog*>(modal)->reject();
@@ -121,7 +102,7 @@ TEST_F(PlayTest, TempoAndSoundAreRemembered) {
     action("mnuTempo")->trigger();
 }
 
-TEST_F(PlayTest, SoundingNoteIsHighlightedOverThePictureOnly) {
+TEST_F(PlayTest, SoundingNoteIsHighlightedOverThePictureOnlyAndMarkersPlay) {
     startWithOutput();
     const QImage before = shownPicture();
     const auto highlighted = [this] {
@@ -137,21 +118,11 @@ TEST_F(PlayTest, SoundingNoteIsHighlightedOverThePictureOnly) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return highlighted().x == 1028 + 10 * 550 - 275; }));
     pressKey(Qt::Key_F11, Qt::ShiftModifier);
     EXPECT_TRUE(window->Picture().overlay(OverlayLayer::SoundingNote).empty());
-}
-
-// Which marker a click hits is pinned by the sound tests; here the window hands the click on.
-TEST_F(PlayTest, ClickingAMarkerPlaysItsNote) {
-    startWithOutput();
-    // Twips / 15: C on the B string at fret 1; left-handed, the open high E.
-    for (const auto& [boolLeftHand, ptPixels, intExpected] :
-         std::initializer_list<std::tuple<bool, QPoint, int>>{{false, {87, 74}, 60},
-                                                              {true, {527, 51}, 64}}) {
-        Globals::setLeftHand(boolLeftHand);
-        pressKey(Qt::Key_F2); // redraws the fretboard
-        QTest::mouseClick(&window->pictureBox(), Qt::LeftButton, Qt::NoModifier, ptPixels);
-        ASSERT_EQ(controller().lastSchedule().size(), 1U);
-        EXPECT_EQ(controller().lastSchedule()[0].intMidiNote, intExpected);
-    }
+    // A click on a marker plays its note (which marker a click hits is pinned by the sound
+    // tests): C on the B string at fret 1, at 1303, 1108 twips.
+    QTest::mouseClick(&window->pictureBox(), Qt::LeftButton, {}, QPoint(1303, 1108) / 15);
+    ASSERT_EQ(controller().lastSchedule().size(), 1U);
+    EXPECT_EQ(controller().lastSchedule()[0].intMidiNote, 60);
 }
 
 // The file's bytes are pinned by the sound tests; here: the window's scale, instrument, mode and
@@ -164,7 +135,8 @@ TEST_F(PlayTest, ExportMidiWritesWhatPlayWouldPlay) {
         auto* dialog = qobject_cast<QFileDialog*>(modal);
         EXPECT_EQ(dialog->selectedFiles(), QStringList{path("guitar-c_ionian.mid")});
         answerMessage(strMessage);
-        dialog->selectFile(path("scale.mid"));
+        // Typed as a user does: selectFile leaves the name box alone once the box has the focus.
+        dialog->findChild<QLineEdit*>("fileNameEdit")->setText("scale.mid");
         static_cast<QDialog*>(dialog)->accept();
     });
     action("MnuExportMidi")->trigger();

@@ -10,7 +10,7 @@
 #include <QLabel>
 #include <QTreeWidget>
 #include <algorithm>
-#include <map>
+#include <array>
 #include <string>
 #include <vector>
 
@@ -29,6 +29,7 @@ class ToolsWindow : public WindowFixture {
         tool = window->findChild<QWidget*>(intKey == Qt::Key_I ? "FormIdentifyNotes"
                                                                : "FormScaleChords");
         EXPECT_TRUE(tool->isVisible());
+        EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << "the tools leave the window free";
     }
     template <typename T> T* toolChild(const char* strName) const {
         return tool->findChild<T*>(strName);
@@ -69,14 +70,13 @@ class ToolsWindow : public WindowFixture {
     // (category row), "S1" (scale row), or the name of a button or check box to click.
     void perform(const std::string& strStep) const {
         activate();
-        const std::map<char, const char*> kLists{{'T', "ListTriad"},
-                                                 {'Q', "ListQuadriad"},
-                                                 {'C', "ListScaleCategory"},
-                                                 {'S', "ListScale"}};
+        const std::array<const char*, 4> kLists{"ListTriad", "ListQuadriad", "ListScaleCategory",
+                                                "ListScale"};
+        const std::size_t intList = std::string("TQCS").find(strStep[0]);
         if (strStep.size() == 2 && strStep[0] == 'F') {
             QTest::keyClick(window.get(), static_cast<Qt::Key>(Qt::Key_F1 + (strStep[1] - '1')));
-        } else if (strStep.size() <= 3 && kLists.contains(strStep[0])) {
-            clickCell(child<QListWidget>(kLists.at(strStep[0])), std::stoi(strStep.substr(1)));
+        } else if (strStep.size() <= 3 && intList < kLists.size()) {
+            clickCell(child<QListWidget>(kLists.at(intList)), std::stoi(strStep.substr(1)));
         } else {
             child<QAbstractButton>(strStep.c_str())->click();
         }
@@ -95,21 +95,6 @@ class ToolsWindow : public WindowFixture {
 
     QWidget* tool = nullptr;
 };
-
-// The lists themselves are pinned without the window by the identify tests.
-TEST_F(ToolsWindow, TypedNotesAreNamedAndUnknownNamesKeepTheAnswer) {
-    openTool(Qt::Key_I);
-    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-    typeNotes("d f a c");
-    EXPECT_EQ(rows("ListChords"), (std::vector<std::string>{"D m7", "F 6"}));
-    const std::vector<std::string> collScales = rows("TreeScales");
-    ASSERT_FALSE(collScales.empty());
-    EXPECT_EQ(collScales[0], "F | 6 | 3 | ");
-    QTest::keyClicks(toolChild<QLineEdit>("TextNotes"), " H");
-    EXPECT_TRUE(toolChild<QLabel>("LabelMessage")->text().contains("\"H\""));
-    EXPECT_EQ(rows("ListChords"), (std::vector<std::string>{"D m7", "F 6"}));
-    EXPECT_EQ(rows("TreeScales"), collScales);
-}
 
 // Choosing a row leaves the main window as the equivalent clicks do: the same title, interval
 // line, root buttons, mode, lists, boxes and picture.
@@ -158,10 +143,9 @@ TEST_F(ToolsWindow, ChosenRowShowsWhatTheClicksShow) {
 }
 
 TEST_F(ToolsWindow, ChordsOfTheScaleBuildsTheChosenChord) {
-    // Start-up shows C Ionian; the table itself is pinned by the identify tests.
+    // Start-up shows C Ionian; the table and its messages are pinned by the identify tests. The
+    // four-note chord of V: G7, as clicked.
     openTool(Qt::Key_T);
-    EXPECT_EQ(rows("TreeChords").at(4), "V | G | G B D | G 7 | G B D F");
-    // The four-note chord of V: G7, as clicked.
     clickCell(toolChild<QTreeWidget>("TreeChords"), 4, 3);
     const std::string strChosen = seen();
     const QImage pictureChosen = shownPicture();
@@ -172,8 +156,6 @@ TEST_F(ToolsWindow, ChordsOfTheScaleBuildsTheChosenChord) {
     EXPECT_EQ(pictureDifference(shownPicture(), pictureChosen), "");
     // Asked again, the chord's own (none: four notes).
     openTool(Qt::Key_T);
-    EXPECT_EQ(toolChild<QLabel>("LabelScaleTitle")->text(),
-              "G 7 has no chords in thirds: it needs exactly one note on each degree 1 to 7.");
     EXPECT_FALSE(toolChild<QTreeWidget>("TreeChords")->isVisible());
     // C Gipsy Minor (catalogue 2, Minor Scales, tenth entry): F# Ab C is no third, and a dash is
     // no chord to build.
@@ -197,7 +179,6 @@ TEST_F(ToolsWindow, PictureClickTogglesTheNoteOfThePlace) {
          std::initializer_list<std::tuple<int, bool, int, int, const char*>>{
              {1, false, 753, 758, "E"},
              {1, false, 1303, 1108, "C"},
-             {1, false, 7353, 2508, "E"},
              {1, true, 7903, 758, "E"},
              {1, true, 5153, 1808, "G"},
              {2, false, 1328, 2363, "C"},
@@ -237,6 +218,10 @@ TEST_F(ToolsWindow, ClickedChordIsNamedFromItsBass) {
     // Typing replaces the clicked notes; the keyboard has none of the board's places.
     typeNotes("C E G");
     EXPECT_EQ(chosenMarkers(), 0U);
+    // An unknown name is reported and leaves the answer as it was: C major first.
+    QTest::keyClicks(toolChild<QLineEdit>("TextNotes"), " H");
+    EXPECT_TRUE(toolChild<QLabel>("LabelMessage")->text().contains("\"H\""));
+    EXPECT_EQ(rows("ListChords").at(0), "C");
     clickPlace(1, 0);
     EXPECT_EQ(notes(), "E");
     perform("F3");

@@ -55,8 +55,8 @@ class TuningMenuTest : public WindowFixture {
     }
 };
 
-// The captions are pinned by the presets' tests.
-TEST_F(TuningMenuTest, TheSubmenuGroupsThePresetsByInstrument) {
+// The captions and the strings of each preset are pinned by the presets' tests.
+TEST_F(TuningMenuTest, GroupedPresetsSetTheStringsAndRedraw) {
     start();
     // Each preset as the first letter of its caption, "-" a separator.
     QString strGroups;
@@ -66,11 +66,6 @@ TEST_F(TuningMenuTest, TheSubmenuGroupsThePresetsByInstrument) {
     EXPECT_EQ(strGroups, "GGGGGGGGGG-BBB-UU-M-V-V-C");
     EXPECT_EQ(marked(), QStringList{"GuitarStandard"});
     EXPECT_FALSE(child<QAction>("mnuRememberSetup")->isChecked());
-}
-
-// The dialog opened after a preset starts from its strings: see the mark's test below.
-TEST_F(TuningMenuTest, APresetSetsTheStringsAndRedraws) {
-    start();
     const QImage before = shownPicture();
     choose("mnuTuningBassFiveString");
     EXPECT_EQ(strings(), "G3 D3 A2 E2 B1");
