@@ -133,17 +133,14 @@ TEST_F(ZoomTest, DialogsOpenAtTheWindowsZoomAndTheWindowStaysOnTheScreen) {
     start();
     const QRect rectScreen = window->screen()->availableGeometry();
     zoomIn(3);
-    // Keyboard setup: client 4695 x 1920 twips, OK at 1800, 1440, 1335, 375; doubled over 15.
+    // Keyboard setup: client 4695 x 1920 twips, doubled over 15.
     QSize sizeSeen;
-    QRect rectSeen;
-    whenModalShown([&](QWidget* modal) {
+    whenModalShown([&sizeSeen](QWidget* modal) {
         sizeSeen = modal->size();
-        rectSeen = modal->findChild<QWidget*>("BtnOK")->geometry();
         QTest::mouseClick(modal->findChild<QWidget*>("BtnCancel"), Qt::LeftButton);
     });
     pressKey(Qt::Key_F3, Qt::ControlModifier);
     EXPECT_EQ(sizeSeen, QSize(626, 256));
-    EXPECT_EQ(rectSeen, QRect(240, 192, 178, 50));
     // Larger than the screen: the top-left corner stays on it.
     zoomIn(2);
     EXPECT_EQ(window->frameGeometry().topLeft(), rectScreen.topLeft());
