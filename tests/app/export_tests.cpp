@@ -9,10 +9,8 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
-#include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
-#include <QProcess>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -86,7 +84,7 @@ TEST_F(ExportMenuTest, ProposesTheBitmapNameAndRemembersTheFolder) {
     EXPECT_EQ(files(), QStringList{"guitar-c_ionian.svg"});
 }
 
-TEST_F(ExportMenuTest, PngIsWrittenAtTheChosenScaleOrNotAtAll) {
+TEST_F(ExportMenuTest, PngIsWrittenAtTheChosenScaleAndFailuresWriteNothing) {
     start();
     // 0 stands for cancelling the scale dialog that follows the file dialog.
     for (const int intScale : {0, 2}) {
@@ -99,6 +97,13 @@ TEST_F(ExportMenuTest, PngIsWrittenAtTheChosenScaleOrNotAtAll) {
                 intScale == 0 ? scaleDialog->reject() : scaleDialog->accept();
             });
     }
+    // A type it cannot write is refused with a warning (the reason is pinned by the export tests).
+    exportAs(
+        "picture.jpg", [](QFileDialog*) {},
+        [](QWidget* modal) {
+            EXPECT_EQ(qobject_cast<QMessageBox*>(modal)->icon(), QMessageBox::Warning);
+            qobject_cast<QMessageBox*>(modal)->accept();
+        });
     EXPECT_EQ(files(), QStringList{"scale2.png"});
     const QImage image(path("scale2.png"));
     EXPECT_EQ(image.size(), QSize(1154, 450));
@@ -106,43 +111,19 @@ TEST_F(ExportMenuTest, PngIsWrittenAtTheChosenScaleOrNotAtAll) {
     EXPECT_EQ(image.pixelColor(QPoint(80, 74) * 2), QColor(153, 0, 0));
 }
 
-TEST_F(ExportMenuTest, FailureShowsOnePlainLineAndWritesNothing) {
-    start();
-    QString strText;
-    exportAs(
-        "picture.jpg", [](QFileDialog*) {},
-        [&strText](QWidget* modal) {
-            auto* box = qobject_cast<QMessageBox*>(modal);
-            EXPECT_EQ(box->icon(), QMessageBox::Warning);
-            strText = box->text();
-            box->accept();
-        });
-    EXPECT_TRUE(strText.startsWith("Unsupported file type")) << strText.toStdString();
-    EXPECT_FALSE(strText.contains('\n'));
-    EXPECT_TRUE(files().isEmpty());
-}
-
 TEST_F(ExportMenuTest, PrintDialogPrintsThePageOrNothingAndThePreviewShowsIt) {
     start();
     for (const bool boolPrint : {false, true}) {
         whenModalShown([this, boolPrint](QWidget* modal) {
-            auto* dialog = qobject_cast<QPrintDialog*>(modal);
-            if (!boolPrint) {
-                dialog->reject();
-                return;
-            }
             // Without a print server the dialog offers printing to a PDF file.
-            dialog->findChild<QLineEdit*>("filename")->setText(path("printed.pdf"));
-            dialog->accept();
+            modal->findChild<QLineEdit*>("filename")->setText(path("printed.pdf"));
+            boolPrint ? qobject_cast<QDialog*>(modal)->accept()
+                      : qobject_cast<QDialog*>(modal)->reject();
         });
         pressKey(Qt::Key_P, Qt::ControlModifier);
         EXPECT_EQ(files(), boolPrint ? QStringList{"printed.pdf"} : QStringList{});
     }
-    QProcess pdfText;
-    pdfText.start("pdftotext", {path("printed.pdf"), "-"});
-    ASSERT_TRUE(pdfText.waitForFinished(30000));
-    EXPECT_TRUE(pdfText.readAllStandardOutput().startsWith("C Ionian\n1,2,3,4,5,6,7\n"));
-
+    // What the page holds is pinned by the export tests.
     int intPages = -1;
     whenModalShown([&intPages](QWidget* modal) {
         // The preview draws its pages when it is first shown.

@@ -10,7 +10,7 @@
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QInputDialog>
-#include <QMenuBar>
+#include <QMenu>
 #include <QMessageBox>
 #include <QSettings>
 
@@ -31,16 +31,6 @@ class PlayTest : public WindowFixture {
         start();
         controller().playerOptions().openOutput = openPullingOutput;
     }
-    // The Play menu's sound choices as the menu shows them when opened, "*" the checked one.
-    QStringList soundChoices() const {
-        controller().playerOptions().collAudioDrivers.clear();
-        emit child<QMenu>("mnuPlay")->aboutToShow();
-        QStringList collSound;
-        for (QAction* item : child<QMenu>("mnuSound")->actions()) {
-            collSound << item->text() + (item->isChecked() ? " *" : "");
-        }
-        return collSound;
-    }
     // Accepts the message box that the next step shows, keeping its text.
     static void answerMessage(QString& strText) {
         whenModalShown([&strText](QWidget* modal) {
@@ -50,42 +40,10 @@ class PlayTest : public WindowFixture {
     }
 };
 
-// The keys of the note-on events, in order: status 0x90 then the key (no delta time of these
-// files reaches two bytes whose first is 0x90).
-std::vector<int> keysOn(const QByteArray& bytes) {
-    std::vector<int> collKeys;
-    for (qsizetype i = 22; i + 1 < bytes.size(); ++i) {
-        if (static_cast<uint8_t>(bytes[i]) == 0x90) {
-            collKeys.push_back(bytes[i + 1]);
-        }
-    }
-    return collKeys;
-}
-
-// The File menu's new items and the Play and Tools menus: where they sit, their items and keys.
-TEST_F(PlayTest, MenusHoldTheirItemsWithFreeKeys) {
+// A key used twice would answer neither item. (The keys themselves are pressed by the tests of
+// what they do.)
+TEST_F(PlayTest, NoKeyIsUsedTwiceInTheWindow) {
     start();
-    const auto items = [this](const char* strMenu) {
-        QStringList collItems;
-        for (const QAction* item : child<QMenu>(strMenu)->actions()) {
-            collItems << (item->text() + " " + item->shortcut().toString()).trimmed();
-        }
-        return collItems;
-    };
-    QStringList collMenus;
-    for (const QAction* menu : window->menuBar()->actions()) {
-        collMenus << menu->text();
-    }
-    EXPECT_EQ(collMenus, QStringList({"File", "ScaleSet", "Display", "Play", "Tools", "Help"}));
-    EXPECT_EQ(items("mnuFile"),
-              QStringList({"Save As Bitmap Ctrl+S", "Export Picture... Ctrl+E", "Export MIDI...",
-                           "", "Print... Ctrl+P", "Print Preview...", "", "Exit Ctrl+X"}));
-    EXPECT_EQ(items("mnuPlay"),
-              QStringList({"Play F11", "Stop Shift+F11", "", "Tempo...", "Sound"}));
-    EXPECT_EQ(items("mnuTools"),
-              QStringList({"Identify Notes... Ctrl+I", "Chords of the Scale... Ctrl+T"}));
-    EXPECT_EQ(soundChoices(), QStringList({"Guitar", "Piano", "Follow the instrument *"}));
-    // No key is used twice in the window.
     QList<QKeySequence> collTaken;
     for (QAction* item : window->findChildren<QAction*>()) {
         for (const QKeySequence& key : item->shortcuts()) {
@@ -126,8 +84,6 @@ TEST_F(PlayTest, TempoAndSoundAreRemembered) {
     whenModalShown([](QWidget* modal) {
         auto* dialog = qobject_cast<QInputDialog*>(modal);
         EXPECT_EQ(dialog->intValue(), 100);
-        EXPECT_EQ(dialog->intMinimum(), 40);
-        EXPECT_EQ(dialog->intMaximum(), 240);
         dialog->setIntValue(180);
         dialog->accept();
     });
@@ -135,7 +91,10 @@ TEST_F(PlayTest, TempoAndSoundAreRemembered) {
     action("mnuSoundPiano")->trigger();
     window.reset();
     start();
-    EXPECT_EQ(soundChoices(), QStringList({"Guitar", "Piano *", "Follow the instrument"}));
+    // The menu marks the sound when it opens.
+    controller().playerOptions().collAudioDrivers.clear();
+    emit child<QMenu>("mnuPlay")->aboutToShow();
+    EXPECT_TRUE(action("mnuSoundPiano")->isChecked());
     whenModalShown([](QWidget* modal) {
         EXPECT_EQ(qobject_cast<QInputDialog*>(modal)->intValue(), 180);
         qobject_cast<QInputDialog*>(modal)->reject();
@@ -143,7 +102,7 @@ TEST_F(PlayTest, TempoAndSoundAreRemembered) {
     action("mnuTempo")->trigger();
 }
 
-TEST_F(PlayTest, SoundingNoteIsHighlightedOverThePictureOnly) {
+TEST_F(PlayTest, SoundingNoteIsHighlightedOverThePictureOnlyAndMarkersPlay) {
     startWithOutput();
     const QImage before = shownPicture();
     const auto highlighted = [this] {
@@ -159,62 +118,44 @@ TEST_F(PlayTest, SoundingNoteIsHighlightedOverThePictureOnly) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return highlighted().x == 1028 + 10 * 550 - 275; }));
     pressKey(Qt::Key_F11, Qt::ShiftModifier);
     EXPECT_TRUE(window->Picture().overlay(OverlayLayer::SoundingNote).empty());
+    // A click on a marker plays its note (which marker a click hits is pinned by the sound
+    // tests): C on the B string at fret 1, at 1303, 1108 twips.
+    QTest::mouseClick(&window->pictureBox(), Qt::LeftButton, {}, QPoint(1303, 1108) / 15);
+    ASSERT_EQ(controller().lastSchedule().size(), 1U);
+    EXPECT_EQ(controller().lastSchedule()[0].intMidiNote, 60);
 }
 
-TEST_F(PlayTest, ClickingAMarkerPlaysItsNote) {
-    startWithOutput();
-    // Clicks at twips / 15 on C Ionian; beside the marker first, while nothing has played yet.
-    for (const auto& [boolLeftHand, ptPixels, intExpected] :
-         std::initializer_list<std::tuple<bool, QPoint, int>>{
-             {false, {100, 74}, 0},    // beside C on the B string: nothing
-             {false, {87, 74}, 60},    // C on the B string, fret 1
-             {true, {490, 74}, 60},    // the same, left-handed
-             {true, {527, 51}, 64}}) { // left-handed, the open high E
-        Globals::setLeftHand(boolLeftHand);
-        pressKey(Qt::Key_F2); // redraws the fretboard
-        pressKey(Qt::Key_F11, Qt::ShiftModifier);
-        QTest::mouseClick(&window->pictureBox(), Qt::LeftButton, Qt::NoModifier, ptPixels);
-        std::vector<int> collPlayed;
-        for (const auto& note : controller().lastSchedule()) {
-            collPlayed.push_back(note.intMidiNote);
-        }
-        EXPECT_EQ(collPlayed, intExpected == 0 ? std::vector<int>{} : std::vector{intExpected})
-            << ptPixels.x();
-    }
-}
-
+// The file's bytes are pinned by the sound tests; here: the window's scale, instrument, mode and
+// tempo reach it. Tempo, program and the first notes lie together at the start of the track:
+// delta 0, then note-on 0x90 with velocity 100; a scale note lasts a beat (480 ticks: 83 60).
 TEST_F(PlayTest, ExportMidiWritesWhatPlayWouldPlay) {
     start();
-    // C Ionian on the fretboard at 100 (600000 µs a beat): the nylon guitar (program 24) from C
-    // at the eighth fret.
     QString strMessage;
     whenModalShown([&](QWidget* modal) {
         auto* dialog = qobject_cast<QFileDialog*>(modal);
         EXPECT_EQ(dialog->selectedFiles(), QStringList{path("guitar-c_ionian.mid")});
         answerMessage(strMessage);
-        dialog->selectFile(path("scale.mid"));
+        // Typed as a user does: selectFile leaves the name box alone once the box has the focus.
+        dialog->findChild<QLineEdit*>("fileNameEdit")->setText("scale.mid");
         static_cast<QDialog*>(dialog)->accept();
     });
     action("MnuExportMidi")->trigger();
     EXPECT_EQ(strMessage, path("scale.mid") + " has been created!");
-    const QByteArray scale = readFile("scale.mid");
-    EXPECT_TRUE(scale.contains(QByteArray::fromHex("ff5103"
-                                                   "0927c0")));
-    EXPECT_TRUE(scale.contains(QByteArray::fromHex("c018")));
-    EXPECT_EQ(keysOn(scale),
-              (std::vector<int>{48, 50, 52, 53, 55, 57, 59, 60, 59, 57, 55, 53, 52, 50, 48}));
+    // C Ionian on the fretboard at 100 (600000 µs a beat) on the nylon guitar (program 24): C3
+    // then D3, one beat each.
+    EXPECT_TRUE(
+        readFile("scale.mid")
+            .contains(QByteArray::fromHex("00ff51030927c0 00c018 00903064 8360803000 00903264")));
     // The keyboard in chord mode at 120 (500000 µs): the C major triad on the piano (program 0),
-    // together then upwards.
+    // struck together.
     QSettings().setValue("Sound/Tempo", 120);
     pressKey(Qt::Key_F3);
     pressKey(Qt::Key_F9);
     answerMessage(strMessage);
     controller().exportMidiTo(path("chord.mid"));
-    const QByteArray chord = readFile("chord.mid");
-    EXPECT_TRUE(chord.contains(QByteArray::fromHex("ff5103"
-                                                   "07a120")));
-    EXPECT_TRUE(chord.contains(QByteArray::fromHex("c000")));
-    EXPECT_EQ(keysOn(chord), (std::vector<int>{36, 40, 43, 36, 40, 43}));
+    EXPECT_TRUE(
+        readFile("chord.mid")
+            .contains(QByteArray::fromHex("00ff510307a120 00c000 00902464 00902864 00902b64")));
 }
 
 } // namespace

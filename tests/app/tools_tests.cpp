@@ -8,10 +8,9 @@
 #include <QCheckBox>
 #include <QHeaderView>
 #include <QLabel>
-#include <QScreen>
 #include <QTreeWidget>
 #include <algorithm>
-#include <map>
+#include <array>
 #include <string>
 #include <vector>
 
@@ -30,6 +29,7 @@ class ToolsWindow : public WindowFixture {
         tool = window->findChild<QWidget*>(intKey == Qt::Key_I ? "FormIdentifyNotes"
                                                                : "FormScaleChords");
         EXPECT_TRUE(tool->isVisible());
+        EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << "the tools leave the window free";
     }
     template <typename T> T* toolChild(const char* strName) const {
         return tool->findChild<T*>(strName);
@@ -70,14 +70,13 @@ class ToolsWindow : public WindowFixture {
     // (category row), "S1" (scale row), or the name of a button or check box to click.
     void perform(const std::string& strStep) const {
         activate();
-        const std::map<char, const char*> kLists{{'T', "ListTriad"},
-                                                 {'Q', "ListQuadriad"},
-                                                 {'C', "ListScaleCategory"},
-                                                 {'S', "ListScale"}};
+        const std::array<const char*, 4> kLists{"ListTriad", "ListQuadriad", "ListScaleCategory",
+                                                "ListScale"};
+        const std::size_t intList = std::string("TQCS").find(strStep[0]);
         if (strStep.size() == 2 && strStep[0] == 'F') {
             QTest::keyClick(window.get(), static_cast<Qt::Key>(Qt::Key_F1 + (strStep[1] - '1')));
-        } else if (strStep.size() <= 3 && kLists.contains(strStep[0])) {
-            clickCell(child<QListWidget>(kLists.at(strStep[0])), std::stoi(strStep.substr(1)));
+        } else if (strStep.size() <= 3 && intList < kLists.size()) {
+            clickCell(child<QListWidget>(kLists.at(intList)), std::stoi(strStep.substr(1)));
         } else {
             child<QAbstractButton>(strStep.c_str())->click();
         }
@@ -97,93 +96,56 @@ class ToolsWindow : public WindowFixture {
     QWidget* tool = nullptr;
 };
 
-TEST_F(ToolsWindow, TypedNotesAreNamedAndUnknownNamesKeepTheAnswer) {
-    openTool(Qt::Key_I);
-    // Non-modal, and beside the main window where the screen has room for both.
-    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-    const QRect rectScreen = window->screen()->availableGeometry();
-    if (rectScreen.width() > window->frameGeometry().width() + tool->frameGeometry().width() + 16) {
-        EXPECT_FALSE(tool->frameGeometry().intersects(window->frameGeometry()));
-    }
-    typeNotes("d f a c");
-    EXPECT_EQ(rows("ListChords"), (std::vector<std::string>{"D m7", "F 6"}));
-    const std::vector<std::string> collScales = rows("TreeScales");
-    ASSERT_GE(collScales.size(), 3U);
-    // Exact entries first, in catalogue order.
-    EXPECT_EQ(collScales[0], "F | 6 | 3 | ");
-    EXPECT_EQ(collScales[1], "D | m7 | 3 | ");
-    QTest::keyClicks(toolChild<QLineEdit>("TextNotes"), " H");
-    EXPECT_TRUE(toolChild<QLabel>("LabelMessage")->text().contains("\"H\""));
-    EXPECT_EQ(rows("ListChords"), (std::vector<std::string>{"D m7", "F 6"}));
-    EXPECT_EQ(rows("TreeScales"), collScales);
-}
-
-struct ChosenRow {
-    const char* strCase;
-    const char* strNotes;
-    const char* strRow;                 // chord text, or "root | scale | catalogue" of a scale
-    std::vector<std::string> collSteps; // the same thing clicked in the main window
-};
-
-class ChosenRowTest : public ToolsWindow, public ::testing::WithParamInterface<ChosenRow> {};
-
 // Choosing a row leaves the main window as the equivalent clicks do: the same title, interval
 // line, root buttons, mode, lists, boxes and picture.
-TEST_P(ChosenRowTest, ShowsWhatTheClicksShow) {
-    const ChosenRow& row = GetParam();
-    for (const std::string& strStep : row.collSteps) {
-        perform(strStep);
-    }
-    const std::string strClicked = seen();
-    const QImage pictureClicked = shownPicture();
-    // Elsewhere first: catalogue 2 on B flat.
-    for (const char* strStep : {"F6", "BtnPitch6", "BtnPitchAdd1"}) {
-        perform(strStep);
-    }
-    openTool(Qt::Key_I);
-    typeNotes(row.strNotes);
-    // The chord's row, else the scale's, whose row goes on with the extra notes.
-    for (const char* strView : {"ListChords", "TreeScales"}) {
-        const std::vector<std::string> collRows = rows(strView);
-        const auto it = std::find_if(collRows.begin(), collRows.end(), [&row](auto& str) {
-            return (str + " | ").starts_with(std::string(row.strRow) + " | ");
-        });
-        if (it != collRows.end()) {
-            clickCell(toolChild<QAbstractItemView>(strView), int(it - collRows.begin()));
-            break;
+TEST_F(ToolsWindow, ChosenRowShowsWhatTheClicksShow) {
+    // The notes typed, the chord's text or a scale's "root | scale | catalogue" to choose, and the
+    // same thing clicked in the main window.
+    const std::initializer_list<std::tuple<const char*, const char*, std::vector<std::string>>>
+        kRows{
+            {"D F A C", "F 6", {"BtnPitch3", "F9", "ChkAdd13"}},
+            {"Db F Ab", "C#", {"BtnPitch0", "BtnPitchAdd0", "F9"}},
+            {"C D F G Bb", "C 7sus4/9/11", {"F9", "Q2", "ChkAdd9", "ChkSus4"}},
+            {"C D G", "C sus2", {"F9", "ChkAdd9", "ChkNo3"}},
+            {"Eb Gb A C", "D# o7", {"BtnPitch1", "BtnPitchAdd0", "F9", "Q6"}},
+            {"G B D F Ab", "G 7/b9", {"BtnPitch4", "F9", "Q2", "ChkAdd9", "OptSecond1"}},
+            {"D F A C", "D | Dorian | 1", {"BtnPitch1", "F5", "C0", "S1"}},
+            {"Eb G A B D", "Eb | Lydian #5 | 2", {"BtnPitch2", "BtnPitchAdd1", "F6", "C0", "S5"}},
+        };
+    for (const auto& [strNotes, strRow, collSteps] : kRows) {
+        window.reset();
+        start();
+        for (const std::string& strStep : collSteps) {
+            perform(strStep);
         }
+        const std::string strClicked = seen();
+        const QImage pictureClicked = shownPicture();
+        // Elsewhere first: catalogue 2 on B flat.
+        for (const char* strStep : {"F6", "BtnPitch6", "BtnPitchAdd1"}) {
+            perform(strStep);
+        }
+        openTool(Qt::Key_I);
+        typeNotes(strNotes);
+        // The chord's row, else the scale's, whose row goes on with the extra notes.
+        for (const char* strView : {"ListChords", "TreeScales"}) {
+            const std::vector<std::string> collRows = rows(strView);
+            const auto it = std::find_if(collRows.begin(), collRows.end(), [&](auto& str) {
+                return (str + " | ").starts_with(std::string(strRow) + " | ");
+            });
+            if (it != collRows.end()) {
+                clickCell(toolChild<QAbstractItemView>(strView), int(it - collRows.begin()));
+                break;
+            }
+        }
+        EXPECT_EQ(seen(), strClicked) << strRow;
+        EXPECT_EQ(pictureDifference(shownPicture(), pictureClicked), "") << strRow;
     }
-    EXPECT_EQ(seen(), strClicked);
-    EXPECT_EQ(pictureDifference(shownPicture(), pictureClicked), "");
 }
 
-// clang-format off
-const std::vector<ChosenRow> kChosenRows{
-    {"FSixth", "D F A C", "F 6", {"BtnPitch3", "F9", "ChkAdd13"}},
-    {"CSharpMajor", "Db F Ab", "C#", {"BtnPitch0", "BtnPitchAdd0", "F9"}},
-    {"SeventhSus4Ninth", "C D F G Bb", "C 7sus4/9/11", {"F9", "Q2", "ChkAdd9", "ChkSus4"}},
-    {"Sus2", "C D G", "C sus2", {"F9", "ChkAdd9", "ChkNo3"}},
-    {"DiminishedSeventh", "Eb Gb A C", "D# o7", {"BtnPitch1", "BtnPitchAdd0", "F9", "Q6"}},
-    {"SeventhFlatNine", "G B D F Ab", "G 7/b9", {"BtnPitch4", "F9", "Q2", "ChkAdd9", "OptSecond1"}},
-    {"DDorian", "D F A C", "D | Dorian | 1", {"BtnPitch1", "F5", "C0", "S1"}},
-    {"EbLydianSharp5", "Eb G A B D", "Eb | Lydian #5 | 2",
-     {"BtnPitch2", "BtnPitchAdd1", "F6", "C0", "S5"}},
-};
-// clang-format on
-
-INSTANTIATE_TEST_SUITE_P(Tools, ChosenRowTest, ::testing::ValuesIn(kChosenRows),
-                         [](const auto& info) { return std::string(info.param.strCase); });
-
-TEST_F(ToolsWindow, ChordsOfTheScaleListsAndBuildsThem) {
-    // Start-up shows C Ionian.
+TEST_F(ToolsWindow, ChordsOfTheScaleBuildsTheChosenChord) {
+    // Start-up shows C Ionian; the table and its messages are pinned by the identify tests. The
+    // four-note chord of V: G7, as clicked.
     openTool(Qt::Key_T);
-    // The whole table is checked without the window (the identify tests).
-    const std::vector<std::string> collRows = rows("TreeChords");
-    ASSERT_EQ(collRows.size(), 7U);
-    EXPECT_EQ(collRows[4], "V | G | G B D | G 7 | G B D F");
-    EXPECT_EQ(toolChild<QLabel>("LabelScaleTitle")->text(),
-              "Chords of C Ionian, in its own thirds (click one to build it):");
-    // The four-note chord of V: G7, as clicked.
     clickCell(toolChild<QTreeWidget>("TreeChords"), 4, 3);
     const std::string strChosen = seen();
     const QImage pictureChosen = shownPicture();
@@ -194,17 +156,14 @@ TEST_F(ToolsWindow, ChordsOfTheScaleListsAndBuildsThem) {
     EXPECT_EQ(pictureDifference(shownPicture(), pictureChosen), "");
     // Asked again, the chord's own (none: four notes).
     openTool(Qt::Key_T);
-    EXPECT_EQ(toolChild<QLabel>("LabelScaleTitle")->text(),
-              "G 7 has no chords in thirds: it needs exactly one note on each degree 1 to 7.");
     EXPECT_FALSE(toolChild<QTreeWidget>("TreeChords")->isVisible());
-
-    // C Gipsy Minor: catalogue 2, Minor Scales, tenth entry. F# A flat is no third.
+    // C Gipsy Minor (catalogue 2, Minor Scales, tenth entry): F# Ab C is no third, and a dash is
+    // no chord to build.
     for (const char* strStep : {"BtnPitch0", "F6", "C1", "S9"}) {
         perform(strStep);
     }
     openTool(Qt::Key_T);
-    EXPECT_EQ(rows("TreeChords")[3], "IV | \u2014 | F# Ab C | \u2014 | F# Ab C Eb");
-    // A dash is no chord to build: clicking it changes nothing.
+    EXPECT_EQ(rows("TreeChords").at(3), "IV | \u2014 | F# Ab C | \u2014 | F# Ab C Eb");
     const std::string strBefore = seen();
     clickCell(toolChild<QTreeWidget>("TreeChords"), 3, 1);
     EXPECT_EQ(seen(), strBefore);
@@ -220,14 +179,10 @@ TEST_F(ToolsWindow, PictureClickTogglesTheNoteOfThePlace) {
          std::initializer_list<std::tuple<int, bool, int, int, const char*>>{
              {1, false, 753, 758, "E"},
              {1, false, 1303, 1108, "C"},
-             {1, false, 3503, 1808, "G"},
-             {1, false, 7353, 2508, "E"},
              {1, true, 7903, 758, "E"},
              {1, true, 5153, 1808, "G"},
-             {1, true, 7353, 1108, "C"},
              {2, false, 1328, 2363, "C"},
-             {2, false, 1478, 1688, "Db"},
-             {2, false, 5078, 1688, "Bb"}}) {
+             {2, false, 1478, 1688, "Db"}}) {
         perform(intInstrument == 1 ? "F2" : "F3");
         Globals::setLeftHand(boolLeftHand);
         window->RedrawScale();
@@ -235,8 +190,8 @@ TEST_F(ToolsWindow, PictureClickTogglesTheNoteOfThePlace) {
         QTest::mouseClick(&window->pictureBox(), Qt::LeftButton, {}, QPoint(x, y) / 15);
         EXPECT_EQ(notes(), strNote) << x;
         ASSERT_EQ(chosenMarkers(), 1U) << x;
-        EXPECT_EQ(window->Picture().overlay(OverlayLayer::ChosenNotes)[0].x, x);
-        EXPECT_EQ(window->Picture().overlay(OverlayLayer::ChosenNotes)[0].y, y);
+        const OverlayMarker& marker = window->Picture().overlay(OverlayLayer::ChosenNotes)[0];
+        EXPECT_EQ(QPoint(marker.x, marker.y), QPoint(x, y));
         EXPECT_EQ(pictureDifference(shownPicture(), before), "");
         QTest::mouseClick(&window->pictureBox(), Qt::LeftButton, {}, QPoint(x, y) / 15);
         EXPECT_EQ(notes(), "") << x;
@@ -263,6 +218,10 @@ TEST_F(ToolsWindow, ClickedChordIsNamedFromItsBass) {
     // Typing replaces the clicked notes; the keyboard has none of the board's places.
     typeNotes("C E G");
     EXPECT_EQ(chosenMarkers(), 0U);
+    // An unknown name is reported and leaves the answer as it was: C major first.
+    QTest::keyClicks(toolChild<QLineEdit>("TextNotes"), " H");
+    EXPECT_TRUE(toolChild<QLabel>("LabelMessage")->text().contains("\"H\""));
+    EXPECT_EQ(rows("ListChords").at(0), "C");
     clickPlace(1, 0);
     EXPECT_EQ(notes(), "E");
     perform("F3");

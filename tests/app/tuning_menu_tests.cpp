@@ -55,51 +55,22 @@ class TuningMenuTest : public WindowFixture {
     }
 };
 
-TEST_F(TuningMenuTest, TheSubmenuFollowsTheSetupItemsGroupedByInstrument) {
+// The captions and the strings of each preset are pinned by the presets' tests.
+TEST_F(TuningMenuTest, GroupedPresetsSetTheStringsAndRedraw) {
     start();
-    QStringList items;
-    for (const QAction* action : child<QMenu>("mnuDisplay")->actions()) {
-        items << (action->isSeparator() ? "-" : action->text());
-    }
-    EXPECT_EQ(items, (QStringList{"Fretboard", "Keyboard", "-", "Fretboard Setup", "Keyboard Setup",
-                                  "-", "Tuning", "Remember the instrument setup", "-", "Zoom In",
-                                  "Zoom Out", "Actual Size"}));
-    // Grouped by instrument: each preset as the first letter of its caption, "-" a separator.
+    // Each preset as the first letter of its caption, "-" a separator.
     QString strGroups;
-    QStringList presets;
     for (const QAction* action : child<QMenu>("mnuTuning")->actions()) {
         strGroups += action->isSeparator() ? '-' : action->text()[0];
-        presets << action->text();
     }
     EXPECT_EQ(strGroups, "GGGGGGGGGG-BBB-UU-M-V-V-C");
-    // The instrument before the name where it has several tunings.
-    for (const char* strCaption : {"Guitar: Half Step Down (Eb Ab Db Gb Bb Eb)",
-                                   "Bass: 6-String (B E A D G C)", "Mandolin (G D A E)"}) {
-        EXPECT_TRUE(presets.contains(strCaption)) << strCaption;
-    }
     EXPECT_EQ(marked(), QStringList{"GuitarStandard"});
     EXPECT_FALSE(child<QAction>("mnuRememberSetup")->isChecked());
-}
-
-TEST_F(TuningMenuTest, APresetSetsTheStringsRedrawsAndShowsInTheSetupDialog) {
-    start();
     const QImage before = shownPicture();
     choose("mnuTuningBassFiveString");
     EXPECT_EQ(strings(), "G3 D3 A2 E2 B1");
     EXPECT_NE(pictureDifference(shownPicture(), before), "");
     expectShows(kOnFretboard);
-    // The dialog opened afterwards shows the preset.
-    QStringList shown;
-    whenModalShown([&shown](QWidget* modal) {
-        for (int i = 0; i < 7; ++i) {
-            const auto* combo = modal->findChild<QComboBox*>(QString("ComboString%1").arg(i));
-            shown << (combo->isEnabled() ? combo->currentText() : "off");
-        }
-        QTest::mouseClick(modal->findChild<QWidget*>("BtnCancel"), Qt::LeftButton, {}, {4, 8});
-    });
-    choose("mnuFretboardSetup");
-    EXPECT_EQ(shown, (QStringList{"G", "D", "A", "E", "B", "off", "off"}));
-
     // On the keyboard a preset changes the settings and still redraws the keyboard.
     pressKey(Qt::Key_F3);
     choose("mnuTuningUkuleleStandard");

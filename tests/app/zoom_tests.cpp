@@ -33,18 +33,17 @@ TEST_F(ZoomTest, KeysWalkTheStepsAndTheEndsGreyTheirItems) {
         return strState.toStdString();
     };
     EXPECT_EQ(state(), "100 100");
-    // Ctrl with "=" or "+" zooms in, with "-" out, with "0" back to the natural size.
-    for (const auto& [intKey, strAfter] :
-         std::initializer_list<std::pair<int, const char*>>{{Qt::Key_Equal, "125 111"},
-                                                            {Qt::Key_Plus, "150 111"},
-                                                            {Qt::Key_Equal, "200 111"},
-                                                            {Qt::Key_Equal, "250 111"},
-                                                            {Qt::Key_Plus, "300 011"},
-                                                            {Qt::Key_Equal, "300 011"},
-                                                            {Qt::Key_Minus, "250 111"},
-                                                            {Qt::Key_0, "100 100"},
-                                                            {Qt::Key_Minus, "100 100"}}) {
-        pressKey(intKey, Qt::ControlModifier);
+    // Ctrl with "=" or "+" zooms in, with "-" out, with "0" back to the natural size; the steps
+    // themselves are pinned by the zoom level's tests.
+    for (const auto& [intKey, intTimes, strAfter] :
+         std::initializer_list<std::tuple<int, int, const char*>>{{Qt::Key_Equal, 1, "125 111"},
+                                                                  {Qt::Key_Plus, 1, "150 111"},
+                                                                  {Qt::Key_Equal, 4, "300 011"},
+                                                                  {Qt::Key_Minus, 1, "250 111"},
+                                                                  {Qt::Key_0, 1, "100 100"}}) {
+        for (int i = 0; i < intTimes; ++i) {
+            pressKey(intKey, Qt::ControlModifier);
+        }
         EXPECT_EQ(state(), strAfter) << intKey;
     }
 }
@@ -72,21 +71,14 @@ TEST_F(ZoomTest, TwoHundredPercentDoublesControlsFontsPictureOverlaysAndClicks) 
     }
     EXPECT_EQ(window->centralWidget()->width(), 1186) << "8895 twips";
 
-    // Markers of the C major triad on the default board (twips): fret f at x 1028 + 550 f - 275,
-    // string s at y 758 + 350 (s - 1); sampled 60 twips up and left of the centre, clear of the
-    // code.
+    // The root C's marker (B string, fret 1: 1303, 1108 twips), sampled 60 twips up and left of
+    // its centre, clear of the code: (1243, 1048) twips x 2 / 15.
     auto* box = child<PictureBox>("PicScaleInstrument");
     const QImage image = shownPicture();
     const qreal dblRatio = box->devicePixelRatioF();
     EXPECT_EQ(box->size(), QSize(1154, 450));
     EXPECT_EQ(image.size(), QSize(1154, 450) * dblRatio);
-    for (const auto& [x, y, colour] : std::initializer_list<std::tuple<int, int, QColor>>{
-             {1303, 1108, QColor(153, 0, 0)},   // root C: B string, fret 1
-             {7353, 2508, QColor(102, 0, 0)},   // E: low E string, fret 12
-             {1853, 758, QColor(Qt::white)}}) { // no F#: high E string, fret 2
-        EXPECT_EQ(image.pixelColor(QPoint((x - 60) * 2 / 15, (y - 60) * 2 / 15) * dblRatio), colour)
-            << x;
-    }
+    EXPECT_EQ(image.pixelColor(QPoint(165, 139) * dblRatio), QColor(153, 0, 0));
     // An overlay marker of radius 150 at (1500, 1500) twips: 20 pixels round (200, 200).
     box->setOverlay(OverlayLayer::ChosenNotes, {{1500, 1500, 150, {0, 0, 0}, {0, 120, 0}}});
     EXPECT_EQ(box->grab().toImage().pixelColor(QPoint(214, 200) * dblRatio), QColor(0, 120, 0));
@@ -117,7 +109,6 @@ TEST_F(ZoomTest, NaturalSizeIsPixelIdenticalAfterZooming) {
     drive();
     pressKey(Qt::Key_0, Qt::ControlModifier);
     EXPECT_EQ(pictureDifference(window->grab().toImage(), imageNeverZoomed), "");
-    expectShows("D  [1,3,5] bold D; fretboard; mode 1 frame; rows 0/0");
 }
 
 TEST_F(ZoomTest, RememberedOnCloseButNotInTheConfigurationFile) {
@@ -135,27 +126,21 @@ TEST_F(ZoomTest, RememberedOnCloseButNotInTheConfigurationFile) {
     EXPECT_EQ(readFile("gamutrix.cfg"), "instrument = 2\r\nmode = 0\r\n");
     start();
     EXPECT_EQ(window->Zoom().percent(), 150);
-    // 120, 120, 5295, 285 twips times 1.5 over 15, fractions dropped.
-    EXPECT_EQ(child<QWidget>("TextTitle")->geometry(), QRect(12, 12, 529, 28));
     EXPECT_EQ(window->Picture().size(), QSize(866, 338)) << "577 x 225 times 1.5, rounded";
-    expectShows("C Ionian [1,2,3,4,5,6,7] bold C; keyboard; mode 0; rows 0/0");
 }
 
 TEST_F(ZoomTest, DialogsOpenAtTheWindowsZoomAndTheWindowStaysOnTheScreen) {
     start();
     const QRect rectScreen = window->screen()->availableGeometry();
     zoomIn(3);
-    // Keyboard setup: client 4695 x 1920 twips, OK at 1800, 1440, 1335, 375; doubled over 15.
+    // Keyboard setup: client 4695 x 1920 twips, doubled over 15.
     QSize sizeSeen;
-    QRect rectSeen;
-    whenModalShown([&](QWidget* modal) {
+    whenModalShown([&sizeSeen](QWidget* modal) {
         sizeSeen = modal->size();
-        rectSeen = modal->findChild<QWidget*>("BtnOK")->geometry();
         QTest::mouseClick(modal->findChild<QWidget*>("BtnCancel"), Qt::LeftButton);
     });
     pressKey(Qt::Key_F3, Qt::ControlModifier);
     EXPECT_EQ(sizeSeen, QSize(626, 256));
-    EXPECT_EQ(rectSeen, QRect(240, 192, 178, 50));
     // Larger than the screen: the top-left corner stays on it.
     zoomIn(2);
     EXPECT_EQ(window->frameGeometry().topLeft(), rectScreen.topLeft());
