@@ -1,14 +1,15 @@
 // The atomic writer's rules on the file system itself: what it refuses to replace, where links
-// lead, which mode and owner the new file gets. The longest name saved twice and a file-size limit
-// are checked on the real program (HostileMachine.LongestFileNameSavesAgain and
-// FileSizeLimitFailsTheSaveAndKeepsTheProgramRunning).
+// lead, which mode and owner the new file gets, and a file-size limit. The longest name saved twice
+// is checked on the real program (HostileMachine.LongestFileNameSavesAgain).
 
 #include "AtomicFile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <csignal>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -110,6 +111,24 @@ TEST_F(AtomicFile, ModeAndOwnerOfTheReplacedFile) {
     EXPECT_TRUE(write("new", "x"));
     ::umask(previousMask);
     EXPECT_EQ(lstatOf("new").st_mode & 07777, 0664U);
+}
+
+// Beyond a file-size limit the write fails with a reason and the old file stays. The child process
+// keeps SIGXFSZ's default action (the end of the process): it must still exit on its own.
+TEST_F(AtomicFile, FileSizeLimitFailsTheWriteInsteadOfEndingTheProcess) {
+    ASSERT_TRUE(write("file", "old"));
+    const rlimit limit{1000, 1000};
+    EXPECT_EXIT(
+        {
+            std::signal(SIGXFSZ, SIG_DFL);
+            setrlimit(RLIMIT_FSIZE, &limit);
+            QString strError;
+            const bool boolWritten = write("file", QByteArray(100000, 'x'), &strError);
+            std::_Exit(!boolWritten && !strError.isEmpty() ? 0 : 1);
+        },
+        ::testing::ExitedWithCode(0), "");
+    EXPECT_EQ(read("file"), "old");
+    EXPECT_EQ(entries(), QStringList{"file"});
 }
 
 } // namespace
