@@ -1,16 +1,17 @@
 // The scheduler driven into a real synthesizer without an audio device, through the same renderer
 // Play uses: what comes out has the right pitches, starts on the beat, and stops at once. The
-// MIDI file read back by the synthesizer's own file player, an independent reader. And the
-// player's own thread: what it reports when the SoundFont or the audio output fails.
+// MIDI file read back by the synthesizer's own file player, an independent reader. And what the
+// sound module, or its absence, reports when the SoundFont or the audio output fails.
 
 #include "MidiFile.h"
 #include "ScheduleRenderer.h"
 #include "SoundCases.h"
+#include "SoundEngineLoader.h"
 #include "SoundFontLocator.h"
-#include "SoundPlayer.h"
 #include "SoundSynth.h"
 
 #include <QTemporaryDir>
+#include <chrono>
 #include <cmath>
 #include <future>
 #include <gtest/gtest.h>
@@ -22,7 +23,8 @@ constexpr int kBuffer = 512;
 constexpr int kTempo = 240; // a quarter of a second a beat keeps the test quick
 
 // Fundamental frequency of 6000 samples from intStart, between 60 and 1000 Hz, by the YIN method:
-// the first dip of the cumulative mean normalised difference under 0.15 is the period.
+// the period is the bottom of the first dip of the cumulative mean normalised difference under
+// 0.15 (without one, its deepest point), refined by a parabola through the neighbours.
 double fundamental(const std::vector<float>& x, std::size_t intStart) {
     constexpr std::size_t kTauMin = 44;  // 1000 Hz
     constexpr std::size_t kTauMax = 735; // 60 Hz
@@ -31,29 +33,20 @@ double fundamental(const std::vector<float>& x, std::size_t intStart) {
     for (std::size_t tau = 1; tau < cmnd.size(); ++tau) {
         double dblSum = 0.0;
         for (std::size_t j = intStart; j < intStart + 6000 - kTauMax; ++j) {
-            const double dblDiff = x[j] - x[j + tau];
-            dblSum += dblDiff * dblDiff;
+            dblSum += (x[j] - x[j + tau]) * (x[j] - x[j + tau]);
         }
         dblRunning += dblSum;
         cmnd[tau] = dblRunning > 0 ? dblSum * static_cast<double>(tau) / dblRunning : 1.0;
     }
-    // Without such a dip, the deepest point.
-    std::size_t best = kTauMin;
-    for (std::size_t tau = kTauMin; tau + 1 < cmnd.size(); ++tau) {
-        if (cmnd[tau] < 0.15) {
-            for (best = tau; best + 2 < cmnd.size() && cmnd[best + 1] < cmnd[best];) {
-                ++best;
-            }
-            break;
-        }
-        best = cmnd[tau] < cmnd[best] ? tau : best;
+    const auto last = cmnd.end() - 1;
+    auto it = std::find_if(cmnd.begin() + kTauMin, last, [](double d) { return d < 0.15; });
+    it = it == last ? std::min_element(cmnd.begin() + kTauMin, last) : it;
+    while (it + 1 != last && it[1] < it[0]) {
+        ++it;
     }
-    // Parabola through the neighbours for a period between samples.
-    const double a = cmnd[best - 1];
-    const double b = cmnd[best];
-    const double c = cmnd[best + 1];
-    const double dblShift = a - 2 * b + c != 0 ? 0.5 * (a - c) / (a - 2 * b + c) : 0.0;
-    return kRate / (static_cast<double>(best) + dblShift);
+    const double dblCurve = it[-1] - 2 * it[0] + it[1];
+    const double dblShift = dblCurve != 0 ? 0.5 * (it[-1] - it[1]) / dblCurve : 0.0;
+    return kRate / (static_cast<double>(it - cmnd.begin()) + dblShift);
 }
 
 bool byMagnitude(float a, float b) {
@@ -145,31 +138,51 @@ TEST_F(Render, StopSilencesWithinOneBuffer) {
     EXPECT_EQ(collHeard.back(), std::make_pair(5, false));
 }
 
-// The player's status when the SoundFont or the audio output fails to load, reported once; playing
-// without output is a quiet no-op. (The window's tests cover no SoundFont found, no driver to try,
-// and that Play does not wait for the loading.)
-TEST_F(Render, PlayerReportsWhatFailed) {
+// The first status a sound engine reports, or Unknown after five seconds. With boolPlayFirst,
+// Play and Stop come before prepare(): without an output they do nothing, and what failed is still
+// reported once (a second report would throw in the listener).
+SoundStatus firstStatus(const std::vector<std::string>& collPaths, const std::string& strFont,
+                        const std::vector<std::string>& collDrivers, bool boolPlayFirst) {
+    auto reported = std::make_shared<std::promise<SoundStatus>>();
+    std::future<SoundStatus> status = reported->get_future();
+    SoundPlayerOptions options;
+    options.strSoundFont = strFont;
+    options.collAudioDrivers = collDrivers;
+    const std::unique_ptr<SoundEngine> engine = loadSoundEngine(
+        collPaths, options, [reported](SoundStatus s) { reported->set_value(s); }, nullptr);
+    if (boolPlayFirst) {
+        engine->play(SoundCases::schedule("C3", "1", SoundCases::keyboard(1), false), 100, 0);
+        engine->stop();
+    }
+    engine->prepare();
+    return status.wait_for(std::chrono::seconds(5)) == std::future_status::ready
+               ? status.get()
+               : SoundStatus::Unknown;
+}
+
+// The synthesizer is a module loaded on first use: the first of the paths that opens. Only the
+// real module can tell a missing or broken SoundFont from a missing audio output; without the
+// module (a missing file, a library that is not the module) sound reports no audio output. (The
+// window's tests cover no driver to try and that Play does not wait for the loading.)
+TEST(SoundEngine, ReportsWhatFailed) {
     QTemporaryDir dir;
+    const std::string strEmptyFont = (dir.path() + "/empty.sf2").toStdString();
+    const std::string strMissing = "/nonexistent/gamutrix-sound.so";
     const std::string strFont = findSoundFont("");
-    for (const auto& [strFile, strDriver, expected] :
-         {std::tuple{(dir.path() + "/empty.sf2").toStdString(), "alsa", SoundStatus::NoSoundFont},
-          std::tuple{strFont, "no-such-driver", SoundStatus::NoAudioOutput}}) {
-        std::promise<SoundStatus> status;
-        SoundPlayerOptions options;
-        options.strSoundFont = strFile;
-        options.collAudioDrivers = {strDriver};
-        SoundPlayer player(
-            options, [&status](SoundStatus s) { status.set_value(s); }, nullptr);
-        player.play(SoundCases::schedule("C3", "1", SoundCases::keyboard(1), false), 100, 0);
-        player.stop();
-        player.prepare();
-        EXPECT_EQ(status.get_future().get(), expected) << strDriver;
+    EXPECT_EQ(firstStatus(soundModulePaths(), "", {}, false), SoundStatus::NoSoundFont);
+    EXPECT_EQ(firstStatus({strMissing, soundModulePaths().back()}, strEmptyFont, {"alsa"}, true),
+              SoundStatus::NoSoundFont);
+    EXPECT_EQ(firstStatus({strMissing, "libm.so.6"}, strFont, {}, false),
+              SoundStatus::NoAudioOutput);
+    if (!strFont.empty()) {
+        EXPECT_EQ(firstStatus(soundModulePaths(), strFont, {"no-such-driver"}, true),
+                  SoundStatus::NoAudioOutput);
     }
     // Ended while its thread is still loading: no hang, no crash.
-    SoundPlayerOptions noDriver;
-    noDriver.strSoundFont = strFont;
-    noDriver.collAudioDrivers.clear();
-    SoundPlayer(noDriver, nullptr, nullptr).prepare();
+    SoundPlayerOptions options;
+    options.strSoundFont = strFont;
+    options.collAudioDrivers.clear();
+    loadSoundEngine(soundModulePaths(), options, nullptr, nullptr)->prepare();
 }
 
 // What FluidSynth's player hears at a tick: 0x90 note on or 0x80 off with the key, 0xC0 program
