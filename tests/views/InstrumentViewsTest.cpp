@@ -163,41 +163,27 @@ TEST_F(Keyboard, BlackKeysAndDiscsOnKeysOfOctavesThreeToFive) {
     EXPECT_EQ(surface.circles, expected);
 }
 
-TEST_F(Keyboard, OctaveTypesMoveDegreesByOctave) {
-    // White keys of C major's C D E F G A B for "one octave higher" (D, F, A up), "in same
-    // octave" and "one octave lower" (C, E, G, B up to octave 4, D, F, A stay).
-    const std::vector<int> keys[]{
-        {1, 9, 3, 11, 5, 13, 7}, {1, 2, 3, 4, 5, 6, 7}, {8, 2, 10, 4, 12, 6, 14}};
-    keyboard.setScaleData(scaleOn("C3", "1,2,3,4,5,6,7"));
-    for (int16_t type = 0; type < 3; ++type) {
-        Globals::setKeyboardOctave(type);
-        surface.circles.clear();
-        keyboard.drawScaleData();
-        std::vector<int> found;
-        for (const auto& circle : surface.circles) {
-            found.push_back((std::get<0>(circle) - 1028) / 300);
-        }
-        EXPECT_EQ(found, keys[type]) << "octave type " << type;
-    }
-}
-
-// Names and codes of C (white key 1, "1") and Eb (black key right of key 2, "b3"), centred on
-// the key: half of a 45 or 91 twips wide text is 22 or 46. Rows 1920 and 2130 below the top of
-// the keys, 320 and 560 above it; a name moves the code out. An empty code (D) prints nothing.
+// Names and codes centred on the key: half of a 45 or 91 twips wide text is 22 or 46. Rows 1920
+// and 2130 below the top of the keys, 320 and 560 above it; a name moves the code out. Drawn
+// "one octave higher", the scale C Eb A puts its sixth on A4 (white key 13). An empty code (D)
+// prints nothing.
 TEST_F(Keyboard, LabelsStackBelowWhiteAndAboveBlackKeys) {
     Globals::setShowIntervals(true);
-    const int c = whiteKeyX(1) - 22, eb = blackKeyX(2) - 46, below = 2708, above = 468;
-    const std::vector<RecordedText> withNames{{"C", c, below, kBlack},
-                                              {"1", c, below + 210, kBlack},
-                                              {"Eb", eb, above, kBlack},
-                                              {"b3", eb, above - 240, kBlack},
-                                              {"D", c + 300, below, kBlack}};
-    const std::vector<RecordedText> codesOnly{{"1", c, below, kBlack}, {"b3", eb, above, kBlack}};
+    Globals::setKeyboardOctave(0);
+    keyboard.setScaleData(scaleOn("C3", "1,b3,6"));
+    const int c = whiteKeyX(1) - 22, eb = blackKeyX(2) - 46, a = whiteKeyX(13) - 22;
+    const int below = 2708, above = 468;
+    const std::vector<RecordedText> withNames{
+        {"C", c, below, kBlack},      {"1", c, below + 210, kBlack},
+        {"Eb", eb, above, kBlack},    {"b3", eb, above - 240, kBlack},
+        {"A", a, below, kBlack},      {"6", a, below + 210, kBlack},
+        {"D", c + 300, below, kBlack}};
+    const std::vector<RecordedText> codesOnly{
+        {"1", c, below, kBlack}, {"b3", eb, above, kBlack}, {"6", a, below, kBlack}};
     for (const bool names : {true, false}) {
         Globals::setShowNoteNames(names);
         surface.texts.clear();
-        show("C3", "1");
-        show("Eb3", "b3");
+        keyboard.drawScaleData();
         show("D3");
         EXPECT_EQ(surface.texts, names ? withNames : codesOnly);
     }
