@@ -113,16 +113,11 @@ TEST(FretBoard, ClicksOnTheEdgesOfTheBoard) {
 // Three-octave keyboard: white key k (1..21, C3 = 1) spans 878 + 300k up to the next key, 1800
 // long from y 788; black keys 120 wide and 1200 long sit on the boundary right of C, D, F, G, A.
 constexpr int kKeysTop = 788;
-constexpr int whiteKeyX(int k) {
-    return 878 + 300 * k + 150;
-}
-constexpr int blackKeyX(int k) {
-    return 878 + 300 * (k + 1);
-}
+constexpr auto whiteKeyX = [](int k) { return 878 + 300 * k + 150; };
+constexpr auto blackKeyX = [](int k) { return 878 + 300 * (k + 1); };
 
-class Keyboard : public ::testing::Test {
-  protected:
-    void SetUp() override {
+struct Keyboard : ::testing::Test {
+    Keyboard() {
         Globals::setDefaultSettings();
         keyboard.setPianoPicBox(surface);
         keyboard.resetPianoKeyboard();
