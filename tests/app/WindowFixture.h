@@ -9,8 +9,8 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMap>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -23,10 +23,9 @@ class WindowFixture : public ::testing::Test {
     void TearDown() override {
         window.reset();
         // A watcher still waiting means the test expected a dialog that never came.
-        for (QTimer* watcher : qApp->findChildren<QTimer*>("WindowFixtureModalWatcher")) {
-            ADD_FAILURE() << "a modal window that a test waited for was never shown";
-            delete watcher;
-        }
+        const auto watchers = qApp->findChildren<QTimer*>("WindowFixtureModalWatcher");
+        EXPECT_TRUE(watchers.isEmpty()) << "a modal window that a test waited for was never shown";
+        qDeleteAll(watchers);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         for (QWidget* widget : QApplication::topLevelWidgets()) {
             EXPECT_FALSE(widget->isVisible()) << "stray " << widget->metaObject()->className();
@@ -78,18 +77,15 @@ class WindowFixture : public ::testing::Test {
     static void whenModalShown(std::function<void(QWidget*)> onModal) {
         auto* timer = new QTimer(qApp);
         timer->setObjectName("WindowFixtureModalWatcher");
-        const QDeadlineTimer deadline(5000);
-        QObject::connect(timer, &QTimer::timeout, [timer, deadline, onModal = std::move(onModal)] {
-            QWidget* modal = QApplication::activeModalWidget();
-            if (modal != nullptr || deadline.hasExpired()) {
+        QObject::connect(timer, &QTimer::timeout, [timer, onModal = std::move(onModal)] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
                 timer->stop();
-            }
-            if (modal != nullptr) {
                 timer->setObjectName(QString());
                 timer->deleteLater();
                 onModal(modal);
             }
         });
+        QTimer::singleShot(5000, timer, &QTimer::stop);
         timer->start(10);
     }
 
@@ -114,9 +110,8 @@ class WindowFixture : public ::testing::Test {
                 const QColor c = pixel(x + dx, y + dy);
                 intRed = std::max(intRed, c.green() < 40 ? c.red() : 0);
             }
-            strMarks[(Globals::Tuning(1)->Pitch() + f) % 12] = intRed > 130  ? 'R'
-                                                               : intRed > 80 ? 'x'
-                                                                             : '.';
+            strMarks[(Globals::Tuning(1)->Pitch() + f) % 12] =
+                QString(".xR")[(intRed > 80) + (intRed > 130)];
         }
         for (int p = 0; p < 36 && window->CurrentInstrument() != 1; ++p) {
             const bool boolBlack = QString("010100101010")[p % 12] == '1';
@@ -127,23 +122,19 @@ class WindowFixture : public ::testing::Test {
         return strMarks;
     }
 
-    // The marks (see marks()) a root and an interval list must give, from the semitones of each
-    // token; tokens that name no interval mark nothing.
+    // The marks (see marks()) a root and an interval list must give. The semitones above the root
+    // of each spelling, also the compound ones; tokens that name no interval mark nothing.
     static QString marksFor(const QString& strRoot, const QString& strIntervals, bool boolRoot) {
-        static const QMap<QString, int> kSemitones{
-            {"1", 0},   {"b2", 1}, {"b9", 1},  {"2", 2},  {"9", 2},   {"#2", 3},
-            {"#9", 3},  {"b3", 3}, {"3", 4},   {"4", 5},  {"11", 5},  {"#4", 6},
-            {"#11", 6}, {"b5", 6}, {"5", 7},   {"#5", 8}, {"b6", 8},  {"b13", 8},
-            {"6", 9},   {"13", 9}, {"bb7", 9}, {"o7", 9}, {"b7", 10}, {"7", 11}};
-        const int intRoot =
-            QString("C.D.EF.G.A.B").indexOf(strRoot[0]) + (strRoot.endsWith('#')   ? 1
-                                                           : strRoot.endsWith('b') ? 11
-                                                                                   : 0);
+        const QStringList kBySemitone =
+            QString("1|b2 b9|2 9|#2 b3 #9|3|4 11|#4 b5 #11|5|#5 b6 b13|6 bb7 13|b7|7").split('|');
+        const int intRoot = QString("C.D.EF.G.A.B").indexOf(strRoot[0]) + strRoot.count('#') -
+                            strRoot.count('b') + 12;
         QString strMarks(12, '.');
-        for (const QString& strToken : strIntervals.split(',')) {
-            if (kSemitones.contains(strToken)) {
-                strMarks[(intRoot + kSemitones[strToken]) % 12] =
-                    boolRoot && strToken == "1" ? 'R' : 'x';
+        for (int s = 0; s < 12; ++s) {
+            for (const QString& strToken : kBySemitone[s].split(' ')) {
+                if (strIntervals.split(',').contains(strToken)) {
+                    strMarks[(intRoot + s) % 12] = boolRoot && s == 0 ? 'R' : 'x';
+                }
             }
         }
         return strMarks;
@@ -154,10 +145,9 @@ class WindowFixture : public ::testing::Test {
     // "frame" while the chord frame shows), current category and scale rows.
     QString summary() const {
         QString strBold;
-        for (const QPushButton* button : window->findChildren<QPushButton*>()) {
-            const bool boolBoldPitch =
-                button->objectName().startsWith("BtnPitch") && button->font().bold();
-            strBold += boolBoldPitch ? button->text() : QString();
+        for (const QPushButton* button :
+             window->findChildren<QPushButton*>(QRegularExpression("^BtnPitch"))) {
+            strBold += button->font().bold() ? button->text() : QString();
         }
         return lineText("TextTitle") + " [" + lineText("TextScale") + "] bold " + strBold + ";" +
                (child<QAction>("mnuFretboard")->isChecked() ? " fretboard" : "") +
@@ -178,10 +168,10 @@ class WindowFixture : public ::testing::Test {
 
     // Empty when the images show the same pixels (alpha aside), else a reason to print.
     static std::string pictureDifference(const QImage& actual, const QImage& expected) {
-        return actual.convertToFormat(QImage::Format_RGB32) ==
-                       expected.convertToFormat(QImage::Format_RGB32)
-                   ? ""
-                   : "the pictures differ";
+        const auto rgb = [](const QImage& image) {
+            return image.convertToFormat(QImage::Format_RGB32);
+        };
+        return rgb(actual) == rgb(expected) ? "" : "the pictures differ";
     }
 
     QTemporaryDir programDir;

@@ -65,25 +65,4 @@ TEST_F(MainWindowTest, CatalogueItemsResetTheLists) {
     }
 }
 
-TEST_F(MainWindowTest, LayoutFollowsTheTwips) {
-    start();
-    EXPECT_EQ(window->centralWidget()->width(), 593);
-    // Places in twips, 15 to the pixel, within the client area.
-    for (const auto& [strName, twips] : std::initializer_list<std::pair<const char*, QRect>>{
-             {"TextTitle", {120, 120, 5295, 285}},
-             {"PicScaleInstrument", {120, 480, 8655, 3375}},
-             {"ListScale", {2040, 4470, 6735, 1620}}}) {
-        EXPECT_EQ(child<QWidget>(strName)->geometry(),
-                  QRect(twips.topLeft() / 15, twips.size() / 15))
-            << strName;
-    }
-    // 6870 twips less the caption and borders the window manager draws (390 twips) are 432
-    // pixels, in scale and chord mode alike.
-    for (const int intKey : {int(Qt::Key_F5), int(Qt::Key_F9)}) {
-        pressKey(intKey);
-        EXPECT_EQ(window->OuterHeightTwips(), 6870);
-        EXPECT_EQ(window->height(), 432);
-    }
-}
-
 } // namespace
