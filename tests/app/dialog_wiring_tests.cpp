@@ -8,6 +8,9 @@
 
 namespace {
 
+// Custom scale steps: b3 and 5 on the root, named "My Minor"; the closing step is added.
+const QStringList kMinorTriad{"ComboNext=Minor Third (b3)", "BtnAdd",
+                              "ComboNext=(Perfect) Fifth (5)", "BtnAdd", "TextScaleName=My Minor"};
 constexpr const char* kOnFretboard = "C Ionian [1,2,3,4,5,6,7] bold C; fretboard; mode 0; rows 0/0";
 
 class DialogWiring : public WindowFixture {
@@ -42,12 +45,6 @@ class DialogWiring : public WindowFixture {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         EXPECT_TRUE(window->findChildren<QDialog*>().isEmpty()) << "a dialog outlived its use";
     }
-    // Custom scale steps: b3 and 5 on the root, named "My Minor", then strClose.
-    void customMinorTriad(const char* strOpener, const char* strClose) {
-        open(strOpener, "FormCustomScale",
-             {"ComboNext=Minor Third (b3)", "BtnAdd", "ComboNext=(Perfect) Fifth (5)", "BtnAdd",
-              "TextScaleName=My Minor", strClose});
-    }
 };
 
 // OK replaces the scale, also in chord mode, which stays; the next root change re-roots the
@@ -55,13 +52,13 @@ class DialogWiring : public WindowFixture {
 TEST_F(DialogWiring, CustomScaleOkReplacesTheScaleCancelDoesNot) {
     start();
     for (const char* strClose : {"BtnCancel", "Escape"}) {
-        customMinorTriad("BtnEdit", strClose);
+        open("BtnEdit", "FormCustomScale", kMinorTriad + QStringList{strClose});
         expectShows(kOnFretboard);
     }
-    customMinorTriad("BtnEdit", "BtnOk");
+    open("BtnEdit", "FormCustomScale", kMinorTriad + QStringList{"BtnOk"});
     expectShows("C My Minor [1,b3,5] bold C; fretboard; mode 0; rows 0/0");
     pressKey(Qt::Key_F9);
-    customMinorTriad("mnuCustomScale", "BtnOk");
+    open("mnuCustomScale", "FormCustomScale", kMinorTriad + QStringList{"BtnOk"});
     clickControl("BtnPitch1");
     expectShows("D My Minor [1,b3,5] bold D; fretboard; mode 1 frame; rows 0/0");
 }
