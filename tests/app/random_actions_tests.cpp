@@ -77,19 +77,23 @@ class RandomActions : public WindowFixture {
                QString("_#b").mid(intAccidental, 1).remove('_');
     }
 
-    // A menu item. A modal window it opens gets a few random clicks and arrow keys, then OK,
-    // Cancel or Escape.
+    // A menu item by its shortcut, or triggered when it has none. A modal window it opens gets a
+    // few random clicks and arrow keys, then OK, Cancel or Escape.
     QString chooseMenuItem(const QString& strItem) {
+        auto* action = child<QAction>(qPrintable(strItem));
         intMode = strItem.startsWith("mnuScales") ? 0 : strItem == "mnuChords" ? 1 : intMode;
-        intInstrument = strItem == "mnuFretboard"  ? 1
-                        : strItem == "mnuKeyboard" ? 2
-                                                   : intInstrument;
+        const int intChosen = QStringList{"mnuFretboard", "mnuKeyboard"}.indexOf(strItem) + 1;
+        intInstrument = intChosen > 0 ? intChosen : intInstrument;
         const bool boolModal = kMenuItems.indexOf(strItem) >= kSwitchingItems;
         QString strModal;
         if (boolModal) {
             whenModalShown([this, &strModal](QWidget* modal) { strModal = playModal(modal); });
         }
-        child<QAction>(qPrintable(strItem))->trigger();
+        QWidget* focus = QApplication::focusWidget();
+        const QKeySequence shortcut = action->shortcut();
+        shortcut.isEmpty() ? action->trigger()
+                           : QTest::keyClick(focus != nullptr ? focus : window.get(),
+                                             shortcut[0].key(), shortcut[0].keyboardModifiers());
         if (boolModal) {
             activate(); // the offscreen platform leaves that to us
             expect(!strModal.isEmpty() && QApplication::activeModalWidget() == nullptr,
@@ -111,6 +115,7 @@ class RandomActions : public WindowFixture {
         if (auto* name = modal->findChild<QLineEdit*>("TextScaleName");
             name && strCloser == "BtnOk") {
             strCustomName = name->text();
+            strCustomData = modal->findChild<QLineEdit*>("TextScale")->text();
         }
         closer != nullptr ? QTest::mouseClick(closer, Qt::LeftButton)
                           : QTest::keyClick(modal, Qt::Key_Escape);
@@ -130,6 +135,9 @@ class RandomActions : public WindowFixture {
         expect(intMode == 1 || (strName == strCustomName && !strName.isEmpty()) ||
                    (row != nullptr && strName == row->text()),
                "title " + lineText("TextTitle"));
+        expect(strName != strCustomName || strName.isEmpty() ||
+                   lineText("TextScale") == strCustomData,
+               "custom intervals");
         const QString strWanted = QString("] bold %1; %2; mode %3%4; rows")
                                       .arg(root(), intInstrument == 1 ? "fretboard" : "keyboard")
                                       .arg(intMode)
@@ -141,7 +149,7 @@ class RandomActions : public WindowFixture {
     }
 
     std::mt19937_64 rng;
-    QString strCustomName, strError;
+    QString strCustomName, strCustomData, strError;
     int intMode = 0, intInstrument = 1, intLetter = 0, intAccidental = 0;
 };
 
