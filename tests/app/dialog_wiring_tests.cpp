@@ -3,8 +3,8 @@
 
 #include "WindowFixture.h"
 
-#include <QComboBox>
 #include <QDialog>
+#include <QMetaProperty>
 
 namespace {
 
@@ -16,8 +16,8 @@ constexpr const char* kOnFretboard = "C Ionian [1,2,3,4,5,6,7] bold C; fretboard
 class DialogWiring : public WindowFixture {
   protected:
     // Opens a dialog of class strClass with the named menu item or button and takes the steps
-    // in it, the last of which must close it: "Escape" presses Escape, "Name=text" chooses the
-    // text in a drop-down list or types it over a line, any other name clicks that control.
+    // in it, the last of which must close it: "Escape" presses Escape, "Name=text" sets the
+    // text of a line or the caption chosen in a drop-down list, any other name clicks it.
     // The window owns the dialog, and once the opening handler has returned it must be gone.
     void open(const char* strOpener, const char* strClass, const QStringList& steps) {
         whenModalShown([&](QWidget* modal) {
@@ -27,11 +27,8 @@ class DialogWiring : public WindowFixture {
             EXPECT_TRUE(QTest::qWaitForWindowActive(modal));
             for (const QString& strStep : steps) {
                 QWidget* control = modal->findChild<QWidget*>(strStep.section('=', 0, 0));
-                if (auto* combo = qobject_cast<QComboBox*>(control)) {
-                    combo->setCurrentText(strStep.section('=', 1));
-                } else if (auto* line = qobject_cast<QLineEdit*>(control)) {
-                    line->selectAll();
-                    QTest::keyClicks(line, strStep.section('=', 1));
+                if (strStep.contains('=')) {
+                    control->metaObject()->userProperty().write(control, strStep.section('=', 1));
                 } else {
                     strStep == "Escape" ? QTest::keyClick(modal->focusWidget(), Qt::Key_Escape)
                                         : QTest::mouseClick(control, Qt::LeftButton, {}, {4, 8});
