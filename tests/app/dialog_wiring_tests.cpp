@@ -3,18 +3,21 @@
 
 #include "WindowFixture.h"
 
-#include <QComboBox>
 #include <QDialog>
+#include <QMetaProperty>
 
 namespace {
 
+// Custom scale steps: b3 and 5 on the root, named "My Minor"; the closing step is added.
+const QStringList kMinorTriad{"ComboNext=Minor Third (b3)", "BtnAdd",
+                              "ComboNext=(Perfect) Fifth (5)", "BtnAdd", "TextScaleName=My Minor"};
 constexpr const char* kOnFretboard = "C Ionian [1,2,3,4,5,6,7] bold C; fretboard; mode 0; rows 0/0";
 
 class DialogWiring : public WindowFixture {
   protected:
     // Opens a dialog of class strClass with the named menu item or button and takes the steps
-    // in it, the last of which must close it: "Escape" presses Escape, "Name=text" chooses the
-    // text in a drop-down list or types it over a line, any other name clicks that control.
+    // in it, the last of which must close it: "Escape" presses Escape, "Name=text" sets the
+    // text of a line or the caption chosen in a drop-down list, any other name clicks it.
     // The window owns the dialog, and once the opening handler has returned it must be gone.
     void open(const char* strOpener, const char* strClass, const QStringList& steps) {
         whenModalShown([&](QWidget* modal) {
@@ -24,11 +27,8 @@ class DialogWiring : public WindowFixture {
             EXPECT_TRUE(QTest::qWaitForWindowActive(modal));
             for (const QString& strStep : steps) {
                 QWidget* control = modal->findChild<QWidget*>(strStep.section('=', 0, 0));
-                if (auto* combo = qobject_cast<QComboBox*>(control)) {
-                    combo->setCurrentText(strStep.section('=', 1));
-                } else if (auto* line = qobject_cast<QLineEdit*>(control)) {
-                    line->selectAll();
-                    QTest::keyClicks(line, strStep.section('=', 1));
+                if (strStep.contains('=')) {
+                    control->metaObject()->userProperty().write(control, strStep.section('=', 1));
                 } else {
                     strStep == "Escape" ? QTest::keyClick(modal->focusWidget(), Qt::Key_Escape)
                                         : QTest::mouseClick(control, Qt::LeftButton, {}, {4, 8});
@@ -42,12 +42,6 @@ class DialogWiring : public WindowFixture {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         EXPECT_TRUE(window->findChildren<QDialog*>().isEmpty()) << "a dialog outlived its use";
     }
-    // Custom scale steps: b3 and 5 on the root, named "My Minor", then strClose.
-    void customMinorTriad(const char* strOpener, const char* strClose) {
-        open(strOpener, "FormCustomScale",
-             {"ComboNext=Minor Third (b3)", "BtnAdd", "ComboNext=(Perfect) Fifth (5)", "BtnAdd",
-              "TextScaleName=My Minor", strClose});
-    }
 };
 
 // OK replaces the scale, also in chord mode, which stays; the next root change re-roots the
@@ -55,13 +49,13 @@ class DialogWiring : public WindowFixture {
 TEST_F(DialogWiring, CustomScaleOkReplacesTheScaleCancelDoesNot) {
     start();
     for (const char* strClose : {"BtnCancel", "Escape"}) {
-        customMinorTriad("BtnEdit", strClose);
+        open("BtnEdit", "FormCustomScale", kMinorTriad + QStringList{strClose});
         expectShows(kOnFretboard);
     }
-    customMinorTriad("BtnEdit", "BtnOk");
+    open("BtnEdit", "FormCustomScale", kMinorTriad + QStringList{"BtnOk"});
     expectShows("C My Minor [1,b3,5] bold C; fretboard; mode 0; rows 0/0");
     pressKey(Qt::Key_F9);
-    customMinorTriad("mnuCustomScale", "BtnOk");
+    open("mnuCustomScale", "FormCustomScale", kMinorTriad + QStringList{"BtnOk"});
     clickControl("BtnPitch1");
     expectShows("D My Minor [1,b3,5] bold D; fretboard; mode 1 frame; rows 0/0");
 }

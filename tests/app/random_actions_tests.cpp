@@ -62,13 +62,12 @@ class RandomActions : public WindowFixture {
                                       ? widget->parentWidget()->objectName() // a list row
                                       : widget->objectName();
         const int intDigit = strTarget.back().digitValue();
-        if (strTarget.startsWith("BtnPitchAdd")) {
-            intAccidental = intAccidental == intDigit + 1 ? 0 : intDigit + 1;
+        if (strTarget.startsWith("BtnPitch")) {
+            const bool boolAdd = strTarget.startsWith("BtnPitchAdd");
+            intLetter = boolAdd ? intLetter : intDigit;
+            intAccidental = boolAdd && intAccidental != intDigit + 1 ? intDigit + 1 : 0;
             intAccidental =
                 QStringList{"Cb", "E#", "Fb", "B#"}.contains(root()) ? 0 : intAccidental;
-        } else if (strTarget.startsWith("BtnPitch")) {
-            intLetter = intDigit;
-            intAccidental = 0;
         }
         return "click " + strTarget + " at " + QString::number(pos.y());
     }

@@ -44,22 +44,16 @@ TEST_F(FormCustomScaleTest, OffersTheIntervalsAboveTheLastUntilResetKeepingTheNa
     EXPECT_EQ(dialog->strScaleName(), "My Blues");
 }
 
-// OK gives a new scale, at once the root alone under the default name; Cancel, Escape and the
-// window's close button all leave without one. Enter in the name box presses no button; Enter
-// or Space on a focused button presses it.
+// OK gives a new scale, at once the root alone under the default name; the window's close button
+// leaves without one (Cancel and Escape: the window's dialog wiring tests). Enter in the name box
+// presses no button; Enter or Space on a focused button presses it.
 TEST_F(FormCustomScaleTest, OnlyOkGivesANewScaleAndEnterPressesOnlyAFocusedButton) {
     click("BtnOk");
     EXPECT_EQ(dialog->boolNewScale(), true);
     EXPECT_EQ(dialog->strScaleCode() + dialog->strScaleName(), "1User-defined Scale");
-    const std::function<void()> kWays[]{
-        [&] { click("BtnCancel"); },
-        [] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape); },
-        [&] { dialog->close(); }};
-    for (const auto& leave : kWays) {
-        reopen();
-        leave();
-        EXPECT_FALSE(dialog->isVisible() || dialog->boolNewScale());
-    }
+    reopen();
+    dialog->close();
+    EXPECT_FALSE(dialog->boolNewScale());
     reopen();
     QTest::keyClick(control("TextScaleName"), Qt::Key_Return);
     for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {

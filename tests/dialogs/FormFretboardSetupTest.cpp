@@ -36,9 +36,7 @@ TEST_F(FormFretboardSetupTest, OpensOnTheStoredSettings) {
         {[] {
              Globals::setNumberOfStrings(5);
              for (int i = 1; i <= 5; ++i) {
-                 auto note = std::make_shared<SimpleNote>();
-                 note->setNote(QString("D3B3G3D3G4").mid(2 * i - 2, 2).toStdString());
-                 Globals::setTuning(i, note);
+                 Globals::Tuning(i)->setNote(std::string("D3B3G3D3G4").substr(2 * i - 2, 2));
              }
          },
          "5: D B G D G - - x x x ."}};
