@@ -24,15 +24,8 @@ class PlayTest : public WindowFixture {
     }
     PlayController& controller() const { return window->Player(); }
     QAction* action(const char* strName) const { return child<QAction>(strName); }
-
-    // Starts the window with a player whose output is a test puller, at 240 beats a minute.
-    void startWithOutput() {
-        QSettings().setValue("Sound/Tempo", 240);
-        start();
-        controller().playerOptions().openOutput = openPullingOutput;
-    }
-    // Accepts the message box that the next step shows, keeping its text.
-    // A message shows its text as typed (a path may look like markup), or it is not answered.
+    // Accepts the next message box, keeping its text if shown as typed (a path may look like
+    // markup).
     static void answerMessage(QString& strText) {
         whenModalShown([&strText](QWidget* modal) {
             auto* box = qobject_cast<QMessageBox*>(modal);
@@ -105,7 +98,10 @@ TEST_F(PlayTest, TempoAndSoundAreRemembered) {
 }
 
 TEST_F(PlayTest, SoundingNoteIsHighlightedOverThePictureOnlyAndMarkersPlay) {
-    startWithOutput();
+    // A test puller for the output, at 240 beats a minute.
+    QSettings().setValue("Sound/Tempo", 240);
+    start();
+    controller().playerOptions().openOutput = openPullingOutput;
     const QImage before = shownPicture();
     const auto highlighted = [this] {
         const auto& collMarkers = window->Picture().overlay(OverlayLayer::SoundingNote);

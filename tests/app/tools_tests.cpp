@@ -6,11 +6,9 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
-#include <QHeaderView>
 #include <QLabel>
 #include <QTreeWidget>
 #include <algorithm>
-#include <array>
 #include <string>
 #include <vector>
 
@@ -39,13 +37,13 @@ class ToolsWindow : public WindowFixture {
         toolChild<QLineEdit>("TextNotes")->clear();
         QTest::keyClicks(toolChild<QLineEdit>("TextNotes"), strNotes);
     }
-    // Each row of a list or table of the tool, its columns joined by " | ".
-    std::vector<std::string> rows(const char* strView) const {
+    // Each row of a list or table of the tool, its first intColumns columns joined by " | ".
+    std::vector<std::string> rows(const char* strView, int intColumns = 9) const {
         const QAbstractItemModel* model = toolChild<QAbstractItemView>(strView)->model();
         std::vector<std::string> collRows;
         for (int r = 0; r < model->rowCount(); ++r) {
             QStringList collCells;
-            for (int c = 0; c < model->columnCount(); ++c) {
+            for (int c = 0; c < std::min(model->columnCount(), intColumns); ++c) {
                 collCells << model->index(r, c).data().toString();
             }
             collRows.push_back(collCells.join(" | ").toStdString());
@@ -66,19 +64,20 @@ class ToolsWindow : public WindowFixture {
                           QPoint((753 + 550 * intFret) / 15, (758 + 350 * (intString - 1)) / 15));
     }
 
-    // A user's step in the main window: "F3".."F9" (keys), "T0".."Q6" (chord list rows), "C0/3"
+    // A user's steps in the main window: "F3".."F9" (keys), "T0".."Q6" (chord list rows), "C0"
     // (category row), "S1" (scale row), or the name of a button or check box to click.
-    void perform(const std::string& strStep) const {
-        activate();
-        const std::array<const char*, 4> kLists{"ListTriad", "ListQuadriad", "ListScaleCategory",
-                                                "ListScale"};
-        const std::size_t intList = std::string("TQCS").find(strStep[0]);
-        if (strStep.size() == 2 && strStep[0] == 'F') {
-            QTest::keyClick(window.get(), static_cast<Qt::Key>(Qt::Key_F1 + (strStep[1] - '1')));
-        } else if (strStep.size() <= 3 && intList < kLists.size()) {
-            clickCell(child<QListWidget>(kLists.at(intList)), std::stoi(strStep.substr(1)));
-        } else {
-            child<QAbstractButton>(strStep.c_str())->click();
+    void perform(const QStringList& collSteps) const {
+        const QStringList kLists{"ListTriad", "ListQuadriad", "ListScaleCategory", "ListScale"};
+        for (const QString& strStep : collSteps) {
+            activate();
+            const int intList = QString("TQCS").indexOf(strStep[0]);
+            if (strStep.size() == 2 && strStep[0] == 'F') {
+                QTest::keyClick(window.get(), Qt::Key(Qt::Key_F1 + strStep[1].digitValue() - 1));
+            } else if (strStep.size() == 2 && intList >= 0) {
+                clickCell(child<QListWidget>(qPrintable(kLists[intList])), strStep[1].digitValue());
+            } else {
+                child<QAbstractButton>(qPrintable(strStep))->click();
+            }
         }
     }
     // What the user sees: the summary, the chord frame's boxes ("x" checked) and its list rows.
@@ -101,40 +100,31 @@ class ToolsWindow : public WindowFixture {
 TEST_F(ToolsWindow, ChosenRowShowsWhatTheClicksShow) {
     // The notes typed, the chord's text or a scale's "root | scale | catalogue" to choose, and the
     // same thing clicked in the main window.
-    const std::initializer_list<std::tuple<const char*, const char*, std::vector<std::string>>>
-        kRows{
-            {"D F A C", "F 6", {"BtnPitch3", "F9", "ChkAdd13"}},
-            {"Db F Ab", "C#", {"BtnPitch0", "BtnPitchAdd0", "F9"}},
-            {"C D F G Bb", "C 7sus4/9/11", {"F9", "Q2", "ChkAdd9", "ChkSus4"}},
-            {"C D G", "C sus2", {"F9", "ChkAdd9", "ChkNo3"}},
-            {"Eb Gb A C", "D# o7", {"BtnPitch1", "BtnPitchAdd0", "F9", "Q6"}},
-            {"G B D F Ab", "G 7/b9", {"BtnPitch4", "F9", "Q2", "ChkAdd9", "OptSecond1"}},
-            {"D F A C", "D | Dorian | 1", {"BtnPitch1", "F5", "C0", "S1"}},
-            {"Eb G A B D", "Eb | Lydian #5 | 2", {"BtnPitch2", "BtnPitchAdd1", "F6", "C0", "S5"}},
-        };
+    const std::initializer_list<std::tuple<const char*, const char*, QStringList>> kRows{
+        {"D F A C", "F 6", {"BtnPitch3", "F9", "ChkAdd13"}},
+        {"Db F Ab", "C#", {"BtnPitch0", "BtnPitchAdd0", "F9"}},
+        {"C D F G Bb", "C 7sus4/9/11", {"F9", "Q2", "ChkAdd9", "ChkSus4"}},
+        {"C D G", "C sus2", {"F9", "ChkAdd9", "ChkNo3"}},
+        {"Eb Gb A C", "D# o7", {"BtnPitch1", "BtnPitchAdd0", "F9", "Q6"}},
+        {"G B D F Ab", "G 7/b9", {"BtnPitch4", "F9", "Q2", "ChkAdd9", "OptSecond1"}},
+        {"D F A C", "D | Dorian | 1", {"BtnPitch1", "F5", "C0", "S1"}},
+        {"Eb G A B D", "Eb | Lydian #5 | 2", {"BtnPitch2", "BtnPitchAdd1", "F6", "C0", "S5"}},
+    };
     for (const auto& [strNotes, strRow, collSteps] : kRows) {
         window.reset();
         start();
-        for (const std::string& strStep : collSteps) {
-            perform(strStep);
-        }
+        perform(collSteps);
         const std::string strClicked = seen();
         const QImage pictureClicked = shownPicture();
         // Elsewhere first: catalogue 2 on B flat.
-        for (const char* strStep : {"F6", "BtnPitch6", "BtnPitchAdd1"}) {
-            perform(strStep);
-        }
+        perform({"F6", "BtnPitch6", "BtnPitchAdd1"});
         openTool(Qt::Key_I);
         typeNotes(strNotes);
-        // The chord's row, else the scale's, whose row goes on with the extra notes.
+        // The chord's row, else the scale's (whose fourth column holds the extra notes).
         for (const char* strView : {"ListChords", "TreeScales"}) {
-            const std::vector<std::string> collRows = rows(strView);
-            const auto it = std::find_if(collRows.begin(), collRows.end(), [&](auto& str) {
-                return (str + " | ").starts_with(std::string(strRow) + " | ");
-            });
-            if (it != collRows.end()) {
+            const std::vector<std::string> collRows = rows(strView, 3);
+            if (const auto it = std::ranges::find(collRows, strRow); it != collRows.end()) {
                 clickCell(toolChild<QAbstractItemView>(strView), int(it - collRows.begin()));
-                break;
             }
         }
         EXPECT_EQ(seen(), strClicked) << strRow;
@@ -149,9 +139,7 @@ TEST_F(ToolsWindow, ChordsOfTheScaleBuildsTheChosenChord) {
     clickCell(toolChild<QTreeWidget>("TreeChords"), 4, 3);
     const std::string strChosen = seen();
     const QImage pictureChosen = shownPicture();
-    for (const char* strStep : {"F5", "BtnPitch4", "F9", "Q2"}) {
-        perform(strStep);
-    }
+    perform({"F5", "BtnPitch4", "F9", "Q2"});
     EXPECT_EQ(seen(), strChosen);
     EXPECT_EQ(pictureDifference(shownPicture(), pictureChosen), "");
     // Asked again, the chord's own (none: four notes).
@@ -159,9 +147,7 @@ TEST_F(ToolsWindow, ChordsOfTheScaleBuildsTheChosenChord) {
     EXPECT_FALSE(toolChild<QTreeWidget>("TreeChords")->isVisible());
     // C Gipsy Minor (catalogue 2, Minor Scales, tenth entry): F# Ab C is no third, and a dash is
     // no chord to build.
-    for (const char* strStep : {"BtnPitch0", "F6", "C1", "S9"}) {
-        perform(strStep);
-    }
+    perform({"BtnPitch0", "F6", "C1", "S9"});
     openTool(Qt::Key_T);
     EXPECT_EQ(rows("TreeChords").at(3), "IV | \u2014 | F# Ab C | \u2014 | F# Ab C Eb");
     const std::string strBefore = seen();
@@ -183,7 +169,7 @@ TEST_F(ToolsWindow, PictureClickTogglesTheNoteOfThePlace) {
              {1, true, 5153, 1808, "G"},
              {2, false, 1328, 2363, "C"},
              {2, false, 1478, 1688, "Db"}}) {
-        perform(intInstrument == 1 ? "F2" : "F3");
+        perform({intInstrument == 1 ? "F2" : "F3"});
         Globals::setLeftHand(boolLeftHand);
         window->RedrawScale();
         const QImage before = shownPicture();
@@ -224,7 +210,7 @@ TEST_F(ToolsWindow, ClickedChordIsNamedFromItsBass) {
     EXPECT_EQ(rows("ListChords").at(0), "C");
     clickPlace(1, 0);
     EXPECT_EQ(notes(), "E");
-    perform("F3");
+    perform({"F3"});
     EXPECT_EQ(notes(), "");
     EXPECT_TRUE(rows("ListChords").empty());
     EXPECT_EQ(chosenMarkers(), 0U);

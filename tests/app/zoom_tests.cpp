@@ -48,8 +48,9 @@ TEST_F(ZoomTest, KeysWalkTheStepsAndTheEndsGreyTheirItems) {
     }
 }
 
-TEST_F(ZoomTest, TwoHundredPercentDoublesControlsFontsPictureOverlaysAndClicks) {
+TEST_F(ZoomTest, TwoHundredPercentDoublesControlsDialogsPictureOverlaysClicksAndSaving) {
     start();
+    const QRect rectScreen = window->screen()->availableGeometry();
     pressKey(Qt::Key_F9); // the chord frame's controls too
     std::map<QWidget*, std::pair<QRect, qreal>> collBefore;
     for (QWidget* widget : window->findChildren<QWidget*>()) {
@@ -91,6 +92,18 @@ TEST_F(ZoomTest, TwoHundredPercentDoublesControlsFontsPictureOverlaysAndClicks) 
     whenModalShown([](QWidget* modal) { qobject_cast<QMessageBox*>(modal)->accept(); });
     pressKey(Qt::Key_S, Qt::ControlModifier);
     EXPECT_EQ(pictureDifference(QImage(path("guitar-c_.bmp"), "BMP"), image), "");
+
+    // Dialogs open at the window's zoom: keyboard setup, client 4695 x 1920 twips, doubled / 15.
+    QSize sizeSeen;
+    whenModalShown([&sizeSeen](QWidget* modal) {
+        sizeSeen = modal->size();
+        QTest::mouseClick(modal->findChild<QWidget*>("BtnCancel"), Qt::LeftButton);
+    });
+    pressKey(Qt::Key_F3, Qt::ControlModifier);
+    EXPECT_EQ(sizeSeen, QSize(626, 256));
+    // Larger than the screen: the top-left corner stays on it.
+    zoomIn(2);
+    EXPECT_EQ(window->frameGeometry().topLeft(), rectScreen.topLeft());
 }
 
 TEST_F(ZoomTest, NaturalSizeIsPixelIdenticalAfterZooming) {
@@ -127,23 +140,6 @@ TEST_F(ZoomTest, RememberedOnCloseButNotInTheConfigurationFile) {
     start();
     EXPECT_EQ(window->Zoom().percent(), 150);
     EXPECT_EQ(window->Picture().size(), QSize(866, 338)) << "577 x 225 times 1.5, rounded";
-}
-
-TEST_F(ZoomTest, DialogsOpenAtTheWindowsZoomAndTheWindowStaysOnTheScreen) {
-    start();
-    const QRect rectScreen = window->screen()->availableGeometry();
-    zoomIn(3);
-    // Keyboard setup: client 4695 x 1920 twips, doubled over 15.
-    QSize sizeSeen;
-    whenModalShown([&sizeSeen](QWidget* modal) {
-        sizeSeen = modal->size();
-        QTest::mouseClick(modal->findChild<QWidget*>("BtnCancel"), Qt::LeftButton);
-    });
-    pressKey(Qt::Key_F3, Qt::ControlModifier);
-    EXPECT_EQ(sizeSeen, QSize(626, 256));
-    // Larger than the screen: the top-left corner stays on it.
-    zoomIn(2);
-    EXPECT_EQ(window->frameGeometry().topLeft(), rectScreen.topLeft());
 }
 
 } // namespace
