@@ -21,10 +21,7 @@ TEST(ZoomLevelTest, WalksTheStepsAndStaysAtTheEnds) {
     }
     EXPECT_EQ(collPercent,
               (std::vector<int>{125, 150, 200, 250, 300, 300, 250, 200, 150, 125, 100, 100}));
-}
-
-// A damaged or hand-edited preference: between steps, beyond them, zero, negative, huge.
-TEST(ZoomLevelTest, StoredValuesThatAreNoStepMeanActualSize) {
+    // A damaged or hand-edited preference: between steps, beyond them, zero, negative, huge.
     for (const int intPercent : {0, -100, 99, 101, 175, 301, 2147483647}) {
         EXPECT_EQ(ZoomLevel::fromPercent(intPercent).percent(), 100) << intPercent;
     }
