@@ -1,5 +1,5 @@
 // The zoom steps 100, 125, 150, 200, 250 and 300 %, walked up and down, and what a stored value
-// that is no step turns into.
+// that is no step turns into. (That the ends grey their menu items is checked on the window.)
 
 #include "ZoomLevel.h"
 
@@ -8,13 +8,11 @@
 
 TEST(ZoomLevelTest, WalksTheStepsAndStaysAtTheEnds) {
     ZoomLevel zoom;
-    EXPECT_FALSE(zoom.canZoomOut());
     std::vector<int> collPercent;
     for (int i = 0; i < 6; ++i) {
         zoom = zoom.zoomedIn();
         collPercent.push_back(zoom.percent());
     }
-    EXPECT_FALSE(zoom.canZoomIn());
     for (int i = 0; i < 6; ++i) {
         zoom = zoom.zoomedOut();
         collPercent.push_back(zoom.percent());
