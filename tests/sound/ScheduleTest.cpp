@@ -1,8 +1,10 @@
 // Which notes Play sounds, in which order, at which beats and places, worked out by hand for each
-// case. (The MIDI file of them is read back in RenderTest.)
+// case, and the MIDI file of them byte by byte.
 
+#include "MidiFile.h"
 #include "SoundCases.h"
 
+#include <QByteArray>
 #include <gtest/gtest.h>
 
 namespace {
@@ -22,7 +24,7 @@ TEST(Schedule, NotesForEveryCase) {
 }
 
 // A scale of three notes: one beat each, the octave, back down; the last note two beats. (The
-// chord's beats are read back from its MIDI file below.)
+// chord's beats are in its MIDI file below.)
 TEST(Schedule, BeatsOfAScale) {
     Pairs collBeats;
     for (const ScheduledNote& note : schedule("C3", "1,3,5", keyboard(1), false)) {
@@ -58,6 +60,20 @@ TEST(Schedule, ProgramsTempoAndSoundNames) {
     EXPECT_TRUE(parseSoundChoice("piano", choice) && choice == SoundChoice::Piano);
     EXPECT_FALSE(parseSoundChoice("Piano", choice));
     EXPECT_EQ(std::make_pair(clampTempo(39), clampTempo(241)), std::make_pair(40, 240));
+}
+
+// D7 on the drop D board at 60 beats a minute (1,000,000 µs) as a piano: D F# A C (38 42 45 48)
+// together for two beats (960 ticks, written 87 40), then upwards one beat (83 60) apart, the C for
+// two beats. Notes end before others begin on the same tick; 83 bytes of track.
+TEST(Schedule, MidiFileOfAChord) {
+    const std::vector<uint8_t> bytes = MidiFile::write(
+        schedule("D3", "1,3,5,b7", board({"E", "B", "G", "D", "A", "D"}), true), 60, 0);
+    EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(bytes.data()), bytes.size()),
+              QByteArray::fromHex("4d546864 00000006 0000 0001 01e0 4d54726b 00000053"
+                                  "00ff51030f4240 00c000 00902664 00902a64 00902d64 00903064"
+                                  "8740802600 00802a00 00802d00 00803000 00902664"
+                                  "8360802600 00902a64 8360802a00 00902d64 8360802d00 00903064"
+                                  "8740803000 00ff2f00"));
 }
 
 } // namespace
