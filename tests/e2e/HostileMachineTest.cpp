@@ -137,8 +137,8 @@ TEST_F(HostileMachine, SessionEndSignalsAndConfigurationFilesOfOneMebibyteAtMost
         {SIGTERM, 0, qint64{5} << 30, kFretboardScales, {"prlimit", "--as=2147483648", "--"}},
     };
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.wrapper.join(' ').toStdString() + std::to_string(row.intSignal) + " " +
-                     std::to_string(row.intSize));
+        SCOPED_TRACE(row.wrapper.join(' ').toStdString() + " " + std::to_string(row.intSignal) +
+                     " " + std::to_string(row.intSize));
         QFile::remove(filePath("gamutrix.cfg"));
         for (const QString& strPicture : QDir(strProgramDir).entryList({"*.bmp"})) {
             QFile::remove(filePath(strPicture));
