@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 namespace {
@@ -19,15 +20,6 @@ ProcessRun runProgram(const QStringList& args, const QString& strDir,
     env.remove("WAYLAND_DISPLAY");
     env.insert("QT_QPA_PLATFORM", "xcb");
     return runProcess(strBinary, args, strDir, env);
-}
-
-QStringList entriesOf(const QString& strDir) {
-    return QDir(strDir).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
-}
-
-QByteArray contentOf(const QString& strPath) {
-    QFile file(strPath);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // Every way a command line can be wrong: exit status 2, exactly one line on standard error that
@@ -46,9 +38,7 @@ TEST(CommandLineErrors, OneLineStatusTwoNoFile) {
         {{"--export", "x.jpg"}, ".png"},
         {{"--export", "x.png", "--root", "Cb"}, "Cb"},
         {{"--export", "x.png", "--root", "E#"}, "E#"},
-        {{"--export", "x.png", "--root", "B#"}, "B#"},
         {{"--export", "x.png", "--root", "d"}, "unknown root"},
-        {{"--export", "x.png", "--catalogue", "4"}, "catalogue"},
         {{"--export", "x.png", "--catalogue", "0"}, "1, 2 or 3"},
         {{"--export", "x.png", "--catalogue", "main"}, "catalogue"},
         {{"--export", "sheet.png", "--scale", "Dorain"}, "\"Dorian\""},
@@ -62,11 +52,9 @@ TEST(CommandLineErrors, OneLineStatusTwoNoFile) {
         {{"--export", "x.png", "--intervals", "1,,3"}, "unknown interval \"\""},
         {{"--export", "x.png", "--instrument", "banjo"}, "banjo"},
         {{"--export", "x.png", "--strings", "9"}, "--strings"},
-        {{"--export", "x.png", "--strings", "+6"}, "--strings"},
         {{"--export", "x.png", "--tuning", "E3,A3,D4,G4,B4,X5"}, "X5"},
         {{"--export", "x.png", "--tuning", "E,A,D,G,B,E"}, "tuning"},
         {{"--export", "x.png", "--tuning", "E#3,A3,D4"}, "\"E#3\""},
-        {{"--export", "x.png", "--tuning", "E10,A3,D4"}, "\"E10\""},
         {{"--export", "sheet.png", "--tuning", "E3,A3"}, "3 to 7"},
         {{"--export", "x.png", "--strings", "7", "--tuning", "E3,A3,D4,G4,B4,E5"}, "--strings"},
         {{"--export", "x.png", "--octave", "up"}, "--octave"},
@@ -75,7 +63,6 @@ TEST(CommandLineErrors, OneLineStatusTwoNoFile) {
         {{"--export", "no/such/folder/x.png"}, "x.png"},
         {{"--export", "/proc/gamutrix-test.png"}, "gamutrix-test.png"},
         {{"--export", "folder.png"}, "folder.png"},
-        {{"--export", "x.mid", "--tempo", "39"}, "--tempo"},
         {{"--export", "x.mid", "--tempo", "241"}, "--tempo"},
         {{"--export", "x.mid", "--sound", "organ"}, "organ"},
         {{"--identify", "D F H"}, "\"H\""},
@@ -97,22 +84,28 @@ TEST(CommandLineErrors, OneLineStatusTwoNoFile) {
     }
 }
 
-// The Tools answers on standard output, tab-separated (their content is tested with the
-// identify rules): D F A C is D m7 first, then F 6; D Dorian stacked in thirds is D F A C,
-// E G B D, F A C E, G B D F, ...; five notes have no chords of this kind, which one line says.
-TEST(CommandLineTools, IdentifyAndChordsOfTheScale) {
+// What the program answers on standard output, with nothing on standard error and no file
+// written. The Tools answers are tab-separated (their content is tested with the identify rules):
+// D F A C is D m7 first, then F 6; D Dorian stacked in thirds is D F A C, E G B D, F A C E,
+// G B D F, ...; five notes have no chords of this kind, which one line says. Help lists the
+// program's options (the full help Qt's own too, which the window accepts).
+TEST(CommandLineTools, AnswersOnStandardOutput) {
     const std::pair<QStringList, const char*> kRows[] = {
         {{"--identify", "D F A C"}, "chord\tD\tm7\t\t\nchord\tF\t6\t\t\n"},
         {{"--chords-of", "--root", "D", "--catalogue", "1", "--scale", "Dorian"},
          "I\tD m\tD m7\nII\tE m\tE m7\nIII\tF\tF maj7\nIV\tG\tG 7\nV\tA m\tA m7\n"
          "VI\tB o\tB m7b5\nVII\tC\tC maj7\n"},
         {{"--chords-of", "--intervals", "1,2,3,5,6"}, "C User-defined Scale has no chords"},
+        {{"--help"}, "--scale-factor <1..4>"},
+        {{"-h"}, "--export <file>"},
+        {{"--help-all"}, "-platform"},
+        {{"--version"}, "Gamutrix Lite 1.3a1\n"},
     };
     QTemporaryDir dir;
-    for (const auto& [args, strStarts] : kRows) {
+    for (const auto& [args, strSays] : kRows) {
         const ProcessRun run = runProgram(args, dir.path());
         EXPECT_EQ(run.intExitCode, 0);
-        EXPECT_TRUE(run.out.startsWith(strStarts) && run.err.isEmpty()) << run.out.constData();
+        EXPECT_TRUE(run.out.contains(strSays) && run.err.isEmpty()) << run.out.constData();
     }
     EXPECT_TRUE(entriesOf(dir.path()).isEmpty());
 }
@@ -145,21 +138,6 @@ TEST(CommandLineTools, MidiFileOfTheScale) {
     }
 }
 
-// Help lists the program's options (the full help Qt's own too, which the window accepts).
-TEST(CommandLineInfo, HelpAndVersion) {
-    QTemporaryDir dir;
-    const std::pair<const char*, const char*> kRows[] = {{"--help", "--scale-factor <1..4>"},
-                                                         {"-h", "--export <file>"},
-                                                         {"--help-all", "-platform"},
-                                                         {"--version", "Gamutrix Lite 1.3a1\n"}};
-    for (const auto& [strOption, strSays] : kRows) {
-        const ProcessRun run = runProgram({strOption}, dir.path());
-        EXPECT_EQ(run.intExitCode, 0);
-        EXPECT_TRUE(run.out.contains(strSays) && run.err.isEmpty()) << run.out.constData();
-    }
-    EXPECT_TRUE(entriesOf(dir.path()).isEmpty());
-}
-
 // Marker colours of the views: root, other member, nothing, keyboard disc.
 constexpr QRgb kR = qRgb(153, 0, 0);
 constexpr QRgb kM = qRgb(102, 0, 0);
@@ -176,90 +154,79 @@ struct At {
     QRgb colour;
 };
 
-// A rectangle in twips that holds some text (ink) or none.
-struct Region {
-    int x1, y1, x2, y2;
-    bool boolInk;
-};
+// The texts of an SVG file in the order they are drawn, separated by blanks.
+QString svgTexts(const QString& strSvg) {
+    QStringList texts;
+    static const QRegularExpression text(">([^<]*)</text>");
+    for (const QRegularExpressionMatch& match : text.globalMatch(strSvg)) {
+        texts << match.captured(1).trimmed();
+    }
+    return texts.join(' ');
+}
 
 // Fretboard of the 8655 x 3375 picture, six strings with fret numbers: the nut at x 1028, string
 // lines from y 758 every 350 (string 1, the highest, on top). A marker in fret space f sits at
 // x = 1028 + 550 f - 275: 753, 1303, 1853, 2403, 2953, 3503, 4053, 4603, 5153, 5703, 6253, 6803,
 // 7353 for f = 0..12. Keyboard: white key k spans 878 + 300 k .. + 300 from y 788; its marker
 // centre is at x 1028 + 300 k, y 2363; a black key right of white key k has its marker at
-// x 878 + 300 (k + 1), y 1688. Tuning names lie left of the board, fret numbers above it, note
-// names in the first row below the keys and interval codes in the second (or the first alone).
-constexpr Region kTuning{0, 600, 495, 2700, true};
-constexpr Region kFrets{1028, 240, 7628, 450, true};
-constexpr Region kKeyRow1{1178, 2700, 7478, 2900, true};
-constexpr Region kKeyRow2{1178, 2915, 7478, 3150, true};
-constexpr Region none(Region region) {
-    return {region.x1, region.y1, region.x2, region.y2, false};
-}
-
-bool hasInk(const QImage& image, const Region& region, int s) {
-    for (int y = region.y1 * s / 15; y < region.y2 * s / 15; ++y) {
-        for (int x = region.x1 * s / 15; x < region.x2 * s / 15; ++x) {
-            if (qGray(image.pixel(x, y)) < 200) {
-                return true;
-            }
-        }
-    }
-    return false;
-}
-
+// x 878 + 300 (k + 1), y 1688.
 TEST(CommandLineRender, MarkersWhereWorkedOutByHand) {
     struct Render {
         const char* strFile;
         const char* strOptions; // a scale factor comes last
-        std::vector<Region> regions;
+        const char* strTexts;   // of an SVG file, when checked
         std::vector<At> probes;
     };
     const Render kRenders[] = {
         // C Ionian: C on the B string fret 1, A string fret 3, high E fret 8; E (low E open) and
         // F (fret 1) members; F# on low E fret 2 and on the G string fret 11 not.
-        Render("default.bmp", "", {kTuning, kFrets},
+        Render("default.bmp", "", nullptr,
                {At(1303, 1108, kR), At(2403, 2158, kR), At(5153, 758, kR), At(753, 2508, kM),
                 At(1303, 2508, kM), At(1853, 2508, kW), At(6803, 1458, kW)}),
-        Render("double.png", "--scale-factor 2", {}, {At(1303, 1108, kR), At(1853, 2508, kW)}),
+        Render("double.png", "--scale-factor 2", nullptr, {At(1303, 1108, kR), At(1853, 2508, kW)}),
         // A title with markup characters still gives a valid SVG file.
-        Render("escaped.svg", "--intervals 1,3,5 --name <M>&\"", {}, {At(1303, 1108, kR)}),
-        Render("triple.svg", "--scale-factor 3", {}, {At(1303, 1108, kR), At(753, 2508, kM)}),
+        Render("triple.svg", "--intervals 1,3,5 --name <M>&\" --scale-factor 3", nullptr,
+               {At(1303, 1108, kR), At(753, 2508, kM), At(1303, 2508, kW)}),
         // Without fret numbers the strings start 120 higher: y 638, 988, 1338, 1688, 2038, 2388.
         // Eb Dorian: Eb F Gb Ab Bb C Db; Eb on the D string fret 1 and the A string fret 6.
         Render("eb-dorian.svg",
-               "--root Eb --scale Dorian --no-fret-numbers --no-tuning --no-intervals",
-               {none(kTuning), none(kFrets)},
+               "--root Eb --scale Dorian --no-fret-numbers --no-tuning --no-intervals", "",
                {At(1303, 1688, kR), At(4053, 2038, kR), At(1303, 2388, kM), At(1303, 988, kM),
                 At(753, 2388, kW), At(753, 988, kW)}),
-        // Mirrored: fret space f is at x = 7903 - 550 f.
-        Render("left.bmp", "--left-handed --no-intervals", {kTuning},
+        // Mirrored: fret space f is at x = 7903 - 550 f; fret numbers from 12 down, the tuning
+        // from the top string down.
+        Render("left.svg", "--left-handed --no-intervals", "12 11 10 9 8 7 6 5 4 3 2 1 E B G D A E",
                {At(7903, 2508, kM), At(7353, 1108, kR), At(6253, 2158, kR), At(6803, 2508, kW),
                 At(753, 2508, kW)}),
         // The bottom string D: C at fret 10, Bb at fret 8 not, D open the second.
-        Render("drop-d.png", "--tuning D3,A3,D4,G4,B4,E5 --no-intervals", {},
+        Render("drop-d.png", "--tuning D3,A3,D4,G4,B4,E5 --no-intervals", nullptr,
                {At(6253, 2508, kR), At(5153, 2508, kW), At(753, 2508, kM), At(5153, 758, kR)}),
-        // 2100 / 4 = 525 apart, top at 1688 - 1050 + 120 = 758: y 758, 1283, 1808, 2333.
-        Render("bass.bmp", "--strings 4 --tuning E1,A1,D2,G2 --no-intervals", {},
+        // Four strings 2100 / 4 = 525 apart, top at 1688 - 1050 + 120 = 758: y 758, 1283, 1808,
+        // 2333. The tuning's count sets them: E A D G, C at fret 8 of the E string.
+        Render("bass.bmp", "--tuning E1,A1,D2,G2 --no-intervals", nullptr,
                {At(3503, 758, kR), At(5153, 758, kW), At(5153, 2333, kR), At(753, 2333, kM)}),
+        // Alone, four strings are the four highest of the standard six: D G B E, Bb at fret 8
+        // of the D string not.
+        Render("four.bmp", "--strings 4 --no-intervals", nullptr,
+               {At(753, 2333, kM), At(6253, 2333, kR), At(5153, 2333, kW), At(5153, 758, kR)}),
         // A C E: the A string open, C on its fret 3 and on the B string fret 1, F not.
-        Render("a-minor.png", "--root A --intervals 1,b3,5 --name minor --no-intervals", {},
+        Render("a-minor.png", "--root A --intervals 1,b3,5 --name minor --no-intervals", nullptr,
                {At(753, 2158, kR), At(2403, 2158, kM), At(753, 2508, kM), At(1303, 2508, kW),
                 At(1303, 1108, kM)}),
-        // C3 and B3 on white keys 1 and 7 marked, C4 on key 8 and D#3 not.
-        Render("keys.png", "--instrument keyboard", {kKeyRow1, none(kKeyRow2)},
+        // C3 and B3 on white keys 1 and 7 marked, C4 on key 8 and D#3 not; note names below.
+        Render("keys.svg", "--instrument keyboard", "C D E F G A B",
                {At(1328, 2363, kB), At(3128, 2363, kB), At(3428, 2363, kW), At(1778, 1688, kB)}),
         // D3 E4 F#3 G4 A3 B4 C#4: the second, fourth and sixth an octave up; F#3 and C#4 as
-        // white discs on black keys; codes alone take the first row below the keys.
-        Render("keys-d.bmp",
+        // white discs on black keys; interval codes instead of the note names.
+        Render("keys-d.svg",
                "--instrument keyboard --root D --octave higher --no-note-names --show-intervals",
-               {kKeyRow1, none(kKeyRow2)},
+               "1 2 3 4 5 6 7",
                {At(1628, 2363, kB), At(1928, 2363, kW), At(4028, 2363, kB), At(2378, 1688, kW),
                 At(3578, 1688, kW), At(1778, 1688, kB)}),
         Render("tuned.bmp",
                "--tuning E3,A3,D4,G4,B4,E5 --strings 6 --catalogue 1 --scale Ionian --root C "
                "--instrument fretboard --octave same",
-               {}, {}),
+               nullptr, {}),
     };
     // A copy of the program beside a configuration file that asks for the keyboard in chord
     // mode: the command line must neither read nor rewrite it.
@@ -280,11 +247,12 @@ TEST(CommandLineRender, MarkersWhereWorkedOutByHand) {
         EXPECT_TRUE(run.out.isEmpty() && run.err.isEmpty()) << run.err.constData();
         const QImage image(dir.filePath(render.strFile));
         if (QString(render.strFile).endsWith(".svg")) {
-            // Circles and text of an SVG file are elements of their own, never a picture; only
-            // the board without tuning names has no text at all.
+            // Circles and text of an SVG file are elements of their own, never a picture.
             const QByteArray svg = contentOf(dir.filePath(render.strFile));
             EXPECT_TRUE(svg.contains("<circle") && !svg.contains("<image"));
-            EXPECT_NE(svg.contains("<text"), options.contains("--no-tuning"));
+            if (render.strTexts != nullptr) {
+                EXPECT_EQ(svgTexts(svg), render.strTexts);
+            }
         }
         const int s = options.contains("--scale-factor") ? options.last().toInt() : 1;
         ASSERT_EQ(image.size(), QSize(577 * s, 225 * s));
@@ -292,9 +260,6 @@ TEST(CommandLineRender, MarkersWhereWorkedOutByHand) {
         for (const At& at : render.probes) {
             EXPECT_EQ(image.pixel(at.intX * s / 15, at.intY * s / 15 - intLift), at.colour)
                 << "at twips (" << at.intX << ", " << at.intY << ")";
-        }
-        for (const Region& region : render.regions) {
-            EXPECT_EQ(hasInk(image, region, s), region.boolInk) << region.x1 << ", " << region.y1;
         }
     }
     EXPECT_EQ(contentOf(config.fileName()), bytesConfig);
@@ -304,39 +269,31 @@ TEST(CommandLineRender, MarkersWhereWorkedOutByHand) {
 }
 
 // --verbose names the file, relative to the working directory, with the window's title and
-// interval lines.
+// interval lines ("User-defined Scale" for --intervals alone: see AnswersOnStandardOutput).
 TEST(CommandLineRender, VerboseSaysWhatWasWritten) {
-    const struct {
-        QStringList options;
-        const char* strSays;
-    } kRows[] = {
+    const std::pair<QStringList, const char*> kRows[] = {
         {{}, "C Ionian (1,2,3,4,5,6,7)"},
         {{"--root", "F#", "--catalogue", "3", "--scale", "maj9"}, "F# maj9 (1,3,(5),7,9)"},
         {{"--root", "E", "--catalogue", "2", "--scale", "Phrygian"},
          "E Phrygian (1,b2,b3,4,5,6,b7)"},
         {{"--root", "E", "--scale", "Phrygian"}, "E Phrygian (1,b2,b3,4,5,b6,b7)"},
         {{"--root", "G", "--catalogue", "3", "--scale", ""}, "G  (1,3,5)"},
-        {{"--root", "A", "--intervals", "1,b3,5,b7,9"}, "A User-defined Scale (1,b3,5,b7,9)"},
         {{"--root", "Bb", "--intervals", "1,b3", "--name", "x"}, "Bb x (1,b3)"},
     };
     QTemporaryDir dir;
     const QString strPath = QFileInfo(dir.filePath("sheet.pdf")).absoluteFilePath();
-    for (const auto& row : kRows) {
+    for (const auto& [options, strSays] : kRows) {
         const ProcessRun run = runProgram(
-            QStringList{"--export", "sub/../sheet.pdf", "--verbose"} + row.options, dir.path());
-        EXPECT_EQ(run.out, QString("Wrote %1: %2\n").arg(strPath, row.strSays).toUtf8());
+            QStringList{"--export", "sub/../sheet.pdf", "--verbose"} + options, dir.path());
+        EXPECT_EQ(run.out, QString("Wrote %1: %2\n").arg(strPath, strSays).toUtf8());
     }
 }
 
 // Without the program's own options the window starts as before: here on the offscreen
 // platform, still running after a while (a command-line run would have ended at once).
 TEST(CommandLineRender, OtherArgumentsStartTheWindow) {
-    QTemporaryDir dir;
-    const QString strProgram = dir.filePath("gamutrix");
-    ASSERT_TRUE(QFile::copy(QStringLiteral(GAMUTRIX_BINARY), strProgram));
     QProcess process;
-    process.setWorkingDirectory(dir.path());
-    process.start(strProgram, {"-platform", "offscreen", "--not-ours"});
+    process.start(QStringLiteral(GAMUTRIX_BINARY), {"-platform", "offscreen", "--not-ours"});
     EXPECT_FALSE(process.waitForFinished(1500));
     EXPECT_EQ(process.state(), QProcess::Running);
     process.kill();

@@ -54,6 +54,16 @@ runProcess(const QString& strProgram, const QStringList& args, const QString& st
     return run;
 }
 
+inline QByteArray contentOf(const QString& strPath) {
+    QFile file(strPath);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+// Every entry of a directory, hidden ones too.
+inline QStringList entriesOf(const QString& strDir) {
+    return QDir(strDir).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden |
+                                  QDir::System);
+}
+
 class EndToEndFixture : public ::testing::Test {
   protected:
     // Upper bound for every single step; a whole test normally takes a second or two.
@@ -129,8 +139,7 @@ class EndToEndFixture : public ::testing::Test {
         const bool boolClean = program.waitForFinished(kStepTimeoutMs) &&
                                program.exitStatus() == QProcess::NormalExit &&
                                program.exitCode() == 0;
-        EXPECT_TRUE(boolClean) << "signal " << intSignal << ", state " << program.state()
-                               << ", code " << program.exitCode() << ": "
+        EXPECT_TRUE(boolClean) << "signal " << intSignal << ", code " << program.exitCode() << ": "
                                << program.readAllStandardError().toStdString();
         return boolClean;
     }
@@ -171,18 +180,10 @@ class EndToEndFixture : public ::testing::Test {
     }
 
     QString filePath(const QString& strName) const { return QDir(strProgramDir).filePath(strName); }
-    QByteArray readFile(const QString& strName) const {
-        QFile file(filePath(strName));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    QByteArray readFile(const QString& strName) const { return contentOf(filePath(strName)); }
     void writeFile(const QString& strName, const QByteArray& bytes) const {
         QFile file(filePath(strName));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-    }
-    // Every entry of the program's directory, hidden ones too.
-    QStringList entries() const {
-        return QDir(strProgramDir)
-            .entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden | QDir::System);
     }
 
     QTemporaryDir tempDir;

@@ -1,6 +1,6 @@
 // The real program on a machine that works against it: names that lead to devices, file-size and
 // address-space limits, the longest file names, huge configuration files, markup in its directory
-// name, the signals that end a session, and files with a mode and owner of their own.
+// name, the signals that end a session, and files with a mode of their own.
 
 #include "EndToEndFixture.h"
 
@@ -18,18 +18,8 @@
 
 namespace {
 
-#if defined(__SANITIZE_ADDRESS__)
-constexpr bool kAddressSanitizer = true;
-#elif defined(__has_feature)
-constexpr bool kAddressSanitizer = __has_feature(address_sanitizer);
-#else
-constexpr bool kAddressSanitizer = false;
-#endif
-
 const QByteArray kFretboardScales("instrument = 1\r\nmode = 0\r\n");
-const QByteArray kPianoScales("instrument = 2\r\nmode = 0\r\n");
 const QByteArray kPianoChords("instrument = 2\r\nmode = 1\r\n");
-const QStringList kSavedOnce{"gamutrix", "gamutrix.cfg", "guitar-c_ionian.bmp"};
 
 struct stat statOf(const QString& strPath) {
     struct stat info {};
@@ -37,45 +27,36 @@ struct stat statOf(const QString& strPath) {
     return info;
 }
 
-class HostileMachine : public EndToEndFixture {
-  protected:
-    QString outside(const QString& strName) const { return outsideDir.filePath(strName); }
-    void link(const QString& strTarget, const QString& strName) const {
-        ASSERT_EQ(::symlink(QFile::encodeName(strTarget).constData(),
-                            QFile::encodeName(filePath(strName)).constData()),
-                  0);
-    }
-    // Beside the program's directory.
-    QTemporaryDir outsideDir;
-};
+using HostileMachine = EndToEndFixture;
 
 // One session against files that are not plain files of its own. The picture name is linked to
 // a device node, the usual way to stop a program from remembering: the save is refused with a
 // message and the node stays (a private node with the null device's numbers, never a real
 // device). Then a custom name makes the longest picture file name, 255 bytes: "guitar-" (7),
-// "c_" and the 242 letters of the name, ".bmp" (4); that file has mode 0640 and (when the test
-// may give files away) an owner and group of its own, and is saved twice, the second save
-// replacing the first. The configuration file links to a read-only file elsewhere: the link and
-// the mode stay, the content is new.
-TEST_F(HostileMachine, OnlyRegularFilesAreReplacedKeepingModeOwnerAndLinks) {
-    const QString strDevice = outside("null");
+// "c_" and the 242 letters of the name, ".bmp" (4); it is saved twice, the second save replacing
+// the first. The configuration file links to a read-only file elsewhere: the link and the mode
+// stay, the content is new. (Modes, owners and long names are tested in detail on the atomic
+// file itself.)
+TEST_F(HostileMachine, OnlyRegularFilesAreReplacedKeepingModeAndLinks) {
+    const QTemporaryDir outsideDir;
+    const auto link = [&](const QString& strTarget, const QString& strName) {
+        ASSERT_EQ(::symlink(QFile::encodeName(strTarget).constData(),
+                            QFile::encodeName(filePath(strName)).constData()),
+                  0);
+    };
+    const QString strDevice = outsideDir.filePath("null");
     if (::mknod(QFile::encodeName(strDevice).constData(), S_IFCHR | 0666, makedev(1, 3)) != 0) {
         GTEST_SKIP() << "device nodes may not be made here: " << std::strerror(errno);
     }
     link(strDevice, "guitar-c_ionian.bmp");
     // The same settings as the program writes them, but without blanks: the write is seen.
-    const QString strConfig = outside("config");
+    const QString strConfig = outsideDir.filePath("config");
     QFile config(strConfig);
     ASSERT_TRUE(config.open(QIODevice::WriteOnly) && config.write("instrument=1\r\nmode=0\r\n"));
     config.close();
     ASSERT_EQ(::chmod(QFile::encodeName(strConfig).constData(), 0444), 0);
     link(strConfig, "gamutrix.cfg");
     const QString strLong = "guitar-c_" + QString(242, QLatin1Char('a')) + ".bmp";
-    writeFile(strLong, "no picture yet");
-    const QByteArray picture = QFile::encodeName(filePath(strLong));
-    ASSERT_EQ(::chmod(picture.constData(), 0640), 0);
-    const bool boolRoot = ::geteuid() == 0;
-    ASSERT_TRUE(!boolRoot || ::chown(picture.constData(), 4242, 4243) == 0);
 
     ASSERT_FALSE(startProgram().isEmpty());
     saveAndConfirm();
@@ -88,9 +69,9 @@ TEST_F(HostileMachine, OnlyRegularFilesAreReplacedKeepingModeOwnerAndLinks) {
     ASSERT_TRUE(waitForWindow("^Generate Custom Scale", false));
     focusWindow(kMain);
     for (int intSave = 1; intSave <= 2; ++intSave) {
-        ASSERT_TRUE(QFile::resize(filePath(strLong), 3));
         saveAndConfirm();
         EXPECT_EQ(QImage(filePath(strLong), "BMP").size(), QSize(577, 225)) << intSave;
+        ASSERT_TRUE(QFile::resize(filePath(strLong), 3));
     }
     EXPECT_TRUE(endsCleanly(SIGTERM));
 
@@ -100,30 +81,9 @@ TEST_F(HostileMachine, OnlyRegularFilesAreReplacedKeepingModeOwnerAndLinks) {
     EXPECT_EQ(QFile::symLinkTarget(filePath("gamutrix.cfg")), strConfig);
     EXPECT_EQ(readFile("gamutrix.cfg"), kFretboardScales);
     EXPECT_EQ(statOf(strConfig).st_mode & 07777, 0444U);
-    const struct stat info = statOf(filePath(strLong));
-    EXPECT_EQ(info.st_mode & 07777, 0640U);
-    if (boolRoot) {
-        EXPECT_EQ(info.st_uid, 4242U);
-        EXPECT_EQ(info.st_gid, 4243U);
-    }
-    EXPECT_EQ(entries(), (QStringList{"gamutrix", "gamutrix.cfg", strLong, "guitar-c_ionian.bmp"}));
-    EXPECT_EQ(
-        QDir(outsideDir.path()).entryList(QDir::NoDotAndDotDot | QDir::System | QDir::AllEntries),
-        (QStringList{"config", "null"}));
-}
-
-// Under a file-size limit far below a picture, Ctrl+S fails with the warning and the old picture
-// intact; the program goes on and writes the session's settings (26 bytes) at Exit.
-TEST_F(HostileMachine, FileSizeLimitFailsTheSaveAndKeepsTheProgramRunning) {
-    const QByteArray previousPicture = QByteArray("BM an earlier picture ").repeated(10);
-    writeFile("guitar-c_ionian.bmp", previousPicture);
-    ASSERT_FALSE(startProgram({"prlimit", "--fsize=4096", "--"}).isEmpty());
-    saveAndConfirm();
-    pressKeys("F3");
-    EXPECT_TRUE(endsCleanly());
-    EXPECT_EQ(readFile("gamutrix.cfg"), kPianoScales);
-    EXPECT_EQ(readFile("guitar-c_ionian.bmp"), previousPicture);
-    EXPECT_EQ(entries(), kSavedOnce);
+    EXPECT_EQ(entriesOf(strProgramDir),
+              (QStringList{"gamutrix", "gamutrix.cfg", strLong, "guitar-c_ionian.bmp"}));
+    EXPECT_EQ(entriesOf(outsideDir.path()), (QStringList{"config", "null"}));
 }
 
 // A directory named like markup: the message shows the path as it is, tags and all, so it is
@@ -154,7 +114,8 @@ TEST_F(HostileMachine, MarkupInTheDirectoryNameIsShownAsText) {
 
 // The signals that end a session without a session manager end the program as a closed window
 // does: exit code 0 and the configuration written, here after F3 (piano keyboard) and F9 (chord
-// mode); SIGINT comes while the confirmation of a save is still open.
+// mode); SIGINT comes while the confirmation of a save is still open. Under a file-size limit far
+// below a picture the save fails with the warning and the program goes on.
 // A configuration file is read only up to 1 MiB; a larger one is not ours and the defaults stay
 // (then the file is rewritten at the end, as any unreadable one). Each file ends with the lines of
 // the piano keyboard in chord mode, after an unknown line that fills it up to its size. Last, a
@@ -170,16 +131,18 @@ TEST_F(HostileMachine, SessionEndSignalsAndConfigurationFilesOfOneMebibyteAtMost
         {SIGTERM, 2, 0, kPianoChords, {}},
         {SIGHUP, 2, 0, kPianoChords, {}},
         {SIGINT, 1, 0, kPianoChords, {}},
+        {SIGTERM, 2, 0, kPianoChords, {"prlimit", "--fsize=4096", "--"}},
         {SIGTERM, 0, 1 << 20, kPianoChords, {}},
         {SIGTERM, 0, (1 << 20) + 1, kFretboardScales, {}},
         {SIGTERM, 0, qint64{5} << 30, kFretboardScales, {"prlimit", "--as=2147483648", "--"}},
     };
     for (const auto& row : rows) {
-        SCOPED_TRACE(std::to_string(row.intSignal) + " " + std::to_string(row.intSize));
-        if (kAddressSanitizer && !row.wrapper.isEmpty()) {
-            continue; // AddressSanitizer needs more address space than any limit allows
-        }
+        SCOPED_TRACE(row.wrapper.join(' ').toStdString() + " " + std::to_string(row.intSignal) +
+                     " " + std::to_string(row.intSize));
         QFile::remove(filePath("gamutrix.cfg"));
+        for (const QString& strPicture : QDir(strProgramDir).entryList({"*.bmp"})) {
+            QFile::remove(filePath(strPicture));
+        }
         if (row.intSize > 0) {
             const qint64 intFill = std::min<qint64>(row.intSize, 1 << 21) - kPianoChords.size() - 2;
             writeFile("gamutrix.cfg", QByteArray(intFill, 'x') + "\r\n" + kPianoChords);
@@ -197,6 +160,9 @@ TEST_F(HostileMachine, SessionEndSignalsAndConfigurationFilesOfOneMebibyteAtMost
         }
         EXPECT_TRUE(endsCleanly(row.intSignal));
         EXPECT_EQ(readFile("gamutrix.cfg"), row.written);
+        // Only the save under the file-size limit leaves no picture, not even a part of one.
+        EXPECT_EQ(QDir(strProgramDir).entryList({"*.bmp"}).size(),
+                  row.intKeys > 0 && row.wrapper.isEmpty() ? 1 : 0);
     }
 }
 

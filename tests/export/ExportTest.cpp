@@ -151,11 +151,10 @@ TEST(PicturePage, LayoutFitsThePictureBelowTheText) {
     for (const auto& c : kCases) {
         const QRectF actual =
             PicturePage::layout(c.sizePrintable, c.dblTitle, c.dblIntervals).rectPicture;
-        const QRectF& expected = c.rectPicture;
-        EXPECT_NEAR(actual.x(), expected.x(), 0.01) << c.sizePrintable.width();
-        EXPECT_NEAR(actual.y(), expected.y(), 0.01) << c.sizePrintable.width();
-        EXPECT_NEAR(actual.width(), expected.width(), 0.01) << c.sizePrintable.width();
-        EXPECT_NEAR(actual.height(), expected.height(), 0.01) << c.sizePrintable.width();
+        EXPECT_NEAR(actual.x(), c.rectPicture.x(), 0.01) << c.sizePrintable.width();
+        EXPECT_NEAR(actual.y(), c.rectPicture.y(), 0.01) << c.sizePrintable.width();
+        EXPECT_NEAR(actual.width(), c.rectPicture.width(), 0.01) << c.sizePrintable.width();
+        EXPECT_NEAR(actual.height(), c.rectPicture.height(), 0.01) << c.sizePrintable.width();
     }
 }
 
