@@ -168,10 +168,8 @@ class WindowFixture : public ::testing::Test {
 
     // Empty when the images show the same pixels (alpha aside), else a reason to print.
     static std::string pictureDifference(const QImage& actual, const QImage& expected) {
-        const auto rgb = [](const QImage& image) {
-            return image.convertToFormat(QImage::Format_RGB32);
-        };
-        return rgb(actual) == rgb(expected) ? "" : "the pictures differ";
+        const auto rgb = QImage::Format_RGB32;
+        return actual.convertToFormat(rgb) == expected.convertToFormat(rgb) ? "" : "differ";
     }
 
     QTemporaryDir programDir;

@@ -39,14 +39,8 @@ TEST_F(SaveBitmapTest, CtrlSWritesThePictureAndNamesThePath) {
     EXPECT_EQ(strMessage, "GamutrixLite: " + strFile + " has been created!");
     EXPECT_EQ(QDir(programDir.path()).entryList(QDir::Files), QStringList{"guitar-c_ionian.bmp"});
     const QImage saved(strFile, "BMP");
-    const qreal dblRatio = shownPicture().devicePixelRatio();
-    EXPECT_EQ(saved.size(), QSize(577, 225) * dblRatio);
+    EXPECT_EQ(saved.size(), QSize(577, 225) * shownPicture().devicePixelRatio());
     EXPECT_EQ(pictureDifference(saved, shownPicture()), "");
-    // A little left of a marker's centre, clear of its white interval code: root C on the B
-    // string at fret 1, the third E on the open high E; no F# in C major.
-    EXPECT_EQ(saved.pixelColor(QPoint(80, 74) * dblRatio), QColor(153, 0, 0));
-    EXPECT_EQ(saved.pixelColor(QPoint(43, 51) * dblRatio), QColor(102, 0, 0));
-    EXPECT_NE(saved.pixelColor(QPoint(117, 51) * dblRatio), QColor(102, 0, 0));
 }
 
 } // namespace
