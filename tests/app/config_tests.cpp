@@ -67,10 +67,6 @@ TEST(ConfigNumberTest, DecimalNumbersRoundHalfToEvenInto16Bits) {
     }
 }
 
-QByteArray configText(int intInstrument, int intMode) {
-    return QString("instrument = %1\r\nmode = %2\r\n").arg(intInstrument).arg(intMode).toLatin1();
-}
-
 using ConfigWindowTest = WindowFixture;
 
 TEST_F(ConfigWindowTest, StartsFromTheFileAndWritesItOnClose) {
@@ -96,34 +92,31 @@ TEST_F(ConfigWindowTest, StartsFromTheFileAndWritesItOnClose) {
         EXPECT_EQ(child<QAction>("mnuKeyboard")->isChecked(), intInstrument == 2);
         EXPECT_EQ(child<QWidget>("FrameChord")->isVisible(), intMode == 1);
         window->close();
-        EXPECT_EQ(readFile("gamutrix.cfg"), configText(intInstrument, intMode));
+        EXPECT_EQ(
+            readFile("gamutrix.cfg"),
+            QString("instrument = %1\r\nmode = %2\r\n").arg(intInstrument).arg(intMode).toLatin1());
     }
 }
 
-// Takes the file away when the window gets its close event, noting what it held then.
+// Takes the file away when the window gets its close event, noting whether it was there.
 struct TakeFileOnClose : QObject {
     QString strPath;
-    QByteArray seen;
+    bool boolTaken = false;
     bool eventFilter(QObject* /*watched*/, QEvent* event) override {
-        QFile file(strPath);
-        if (event->type() == QEvent::Close && file.open(QIODevice::ReadOnly)) {
-            seen += file.readAll();
-            file.remove();
-        }
+        boolTaken = boolTaken || (event->type() == QEvent::Close && QFile::remove(strPath));
         return false;
     }
 };
 
 // Exit writes the file before the window closes; neither the closing nor the end of the window
-// writes it again.
+// writes it again. (What it writes: the start table above.)
 TEST_F(ConfigWindowTest, ExitWritesOnceBeforeTheWindowCloses) {
     TakeFileOnClose spy;
     spy.strPath = path("gamutrix.cfg");
     start().installEventFilter(&spy);
-    pressKey(Qt::Key_F3); // the piano keyboard
     pressKey(Qt::Key_X, Qt::ControlModifier);
     window.reset();
-    EXPECT_EQ(spy.seen, configText(2, 0));
+    EXPECT_TRUE(spy.boolTaken);
     EXPECT_FALSE(QFile::exists(spy.strPath));
 }
 
