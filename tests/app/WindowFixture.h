@@ -97,9 +97,9 @@ class WindowFixture : public ::testing::Test {
     // centred at 1028 + 300k, a black key at 1178 + 300k, discs at heights 2363 and 1688).
     QString marks() const {
         const QImage image = window->Picture().surface().image();
-        const auto pixel = [&image](int xTwips, int yTwips) {
-            const qreal dblScale = image.devicePixelRatio() / 15.0;
-            return image.pixelColor(qRound(xTwips * dblScale), qRound(yTwips * dblScale));
+        const qreal dblScale = image.devicePixelRatio() / 15.0;
+        const auto pixel = [&](int x, int y) {
+            return image.pixelColor(qRound(x * dblScale), qRound(y * dblScale));
         };
         QString strMarks(12, '.');
         for (int f = 1; f <= 12 && window->CurrentInstrument() == 1; ++f) {
@@ -168,10 +168,8 @@ class WindowFixture : public ::testing::Test {
 
     // Empty when the images show the same pixels (alpha aside), else a reason to print.
     static std::string pictureDifference(const QImage& actual, const QImage& expected) {
-        const auto rgb = [](const QImage& image) {
-            return image.convertToFormat(QImage::Format_RGB32);
-        };
-        return rgb(actual) == rgb(expected) ? "" : "the pictures differ";
+        const auto rgb = QImage::Format_RGB32;
+        return actual.convertToFormat(rgb) == expected.convertToFormat(rgb) ? "" : "differ";
     }
 
     QTemporaryDir programDir;

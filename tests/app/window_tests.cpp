@@ -1,7 +1,15 @@
 // The main window driven as a user drives it: root buttons, lists and menu shortcuts; then what
-// it shows (see summary()), its picture and its layout.
+// it shows (see summary()), its picture, the bitmap it saves and what it tells a screen reader.
 
+#include "BitmapFileName.h"
+#include "FormAbout.h"
+#include "FormCustomScale.h"
+#include "FormFretboardSetup.h"
+#include "FormKeyboardSetup.h"
 #include "WindowFixture.h"
+
+#include <QDir>
+#include <QMessageBox>
 
 namespace {
 
@@ -11,8 +19,7 @@ class MainWindowTest : public WindowFixture {
     void click(const QString& strRoot, const char* strRows = nullptr) const {
         for (const QChar ch : strRoot) {
             const auto i = QString("CDEFGAB#b").indexOf(ch);
-            clickControl(qPrintable(i < 7 ? QString("BtnPitch%1").arg(i)
-                                          : QString("BtnPitchAdd%1").arg(i - 7)));
+            clickControl(qPrintable(QString(i < 7 ? "BtnPitch%1" : "BtnPitchAdd%1").arg(i % 7)));
         }
         for (int i = 0; strRows != nullptr && i < 2; ++i) {
             auto* list = child<QListWidget>(i == 0 ? "ListScaleCategory" : "ListScale");
@@ -27,8 +34,9 @@ class MainWindowTest : public WindowFixture {
 // other refused roots); the other sign takes over; a letter click starts natural, also on the
 // letter already selected.
 TEST_F(MainWindowTest, FirstStartAndRootButtons) {
-    for (const auto& [strClicks, strRoot] : std::initializer_list<std::pair<QString, QString>>{
-             {"", "C"}, {"E#", "E"}, {"D#b", "Db"}, {"G#G", "G"}}) {
+    const std::pair<QString, QString> rows[] = {
+        {"", "C"}, {"E#", "E"}, {"D#b", "Db"}, {"G#G", "G"}};
+    for (const auto& [strClicks, strRoot] : rows) {
         start();
         click(strClicks);
         expectShows(strRoot + " Ionian [1,2,3,4,5,6,7] bold " + strRoot +
@@ -36,8 +44,9 @@ TEST_F(MainWindowTest, FirstStartAndRootButtons) {
     }
 }
 
-// A root click re-roots the scale; the instrument items keep root and scale.
-TEST_F(MainWindowTest, RootChangeReRootsTheScaleAndTheInstrumentKeepsBoth) {
+// A root click re-roots the scale; the instrument items keep root and scale. Each catalogue
+// item opens its first category and scale, also from chord mode.
+TEST_F(MainWindowTest, InstrumentItemsKeepTheScaleAndCatalogueItemsResetIt) {
     start();
     click("Bb", "2/4");
     const QString strShown =
@@ -47,22 +56,72 @@ TEST_F(MainWindowTest, RootChangeReRootsTheScaleAndTheInstrumentKeepsBoth) {
         expectShows(strShown + (intKey == Qt::Key_F3 ? " keyboard" : " fretboard") +
                     "; mode 0; rows 2/4");
     }
-}
-
-// Each catalogue item opens its first category and scale, also from chord mode.
-TEST_F(MainWindowTest, CatalogueItemsResetTheLists) {
-    for (const auto& [key, strScale] : std::initializer_list<std::pair<int, QString>>{
-             {Qt::Key_F5, "D Ionian [1,2,3,4,5,6,7]"},
-             {Qt::Key_F6, "D Major Pentatonic [1,2,3,5,6]"},
-             {Qt::Key_F7, "D Major [1,2,3,4,5,6,7]"}}) {
-        start();
-        click("D", "1/2");
+    const std::pair<int, QString> rows[] = {{Qt::Key_F5, "Ionian [1,2,3,4,5,6,7]"},
+                                            {Qt::Key_F6, "Major Pentatonic [1,2,3,5,6]"},
+                                            {Qt::Key_F7, "Major [1,2,3,4,5,6,7]"}};
+    for (const auto& [key, strScale] : rows) {
         for (const int intFirst : {key, int(Qt::Key_F9)}) {
+            pressKey(Qt::Key_F5);
+            click("", "1/2");
             pressKey(intFirst);
             pressKey(key);
-            expectShows(strScale + " bold D; fretboard; mode 0; rows 0/0");
+            expectShows("Bb " + strScale + " bold Bb; fretboard; mode 0; rows 0/0");
         }
     }
+}
+
+// Every control a user can reach or read must announce itself to a screen reader.
+TEST_F(MainWindowTest, EveryControlOfTheWindowAndItsDialogsHasAnAccessibleName) {
+    start();
+    const FormCustomScale custom;
+    const FormFretboardSetup fretboard;
+    const FormKeyboardSetup keyboard;
+    const FormAbout about;
+    for (const QWidget* widget : QApplication::allWidgets()) {
+        // A combo box's own parts are announced through it; Qt's internal widgets start "qt_".
+        const bool boolControl =
+            !widget->objectName().startsWith("qt_") && widget->parentWidget() != nullptr &&
+            !widget->parentWidget()->inherits("QComboBox") &&
+            (widget->inherits("QAbstractButton") || widget->inherits("QAbstractItemView") ||
+             widget->inherits("QLineEdit") || widget->inherits("QComboBox") ||
+             widget->inherits("QPlainTextEdit") || widget->inherits("PictureBox"));
+        EXPECT_FALSE(boolControl && widget->accessibleName().trimmed().isEmpty())
+            << widget->objectName().toStdString();
+    }
+}
+
+// Saving the picture: the file name made from the title, then Ctrl+S with the file it writes and
+// the message it shows. (A save that fails: the end-to-end hostile-machine tests.)
+TEST(BitmapFileName, FiltersTheTitle) {
+    // The sharp is dropped, so C# and C share a name; the flat keeps its "b". Brackets, commas,
+    // signs and slashes vanish; any other instrument is the piano. A typed custom name cannot
+    // lead out of the program directory.
+    for (const auto& [intInstrument, strTitle, strFileName] :
+         std::initializer_list<std::tuple<int, QString, QString>>{
+             {1, "C# Ionian", "guitar-c_ionian.bmp"},
+             {1, "Db Dorian", "guitar-db_dorian.bmp"},
+             {2, "A MM4 (Mixolydian #11, Lydian b7)", "piano-a_mm4_mixolydian_11_lydian_b7.bmp"},
+             {1, "C ../x", "guitar-c_x.bmp"},
+             {1, "C /etc/passwd", "guitar-c_etcpasswd.bmp"}}) {
+        EXPECT_EQ(bitmapFileName(intInstrument, strTitle), strFileName);
+    }
+}
+
+TEST_F(MainWindowTest, CtrlSWritesThePictureAndNamesThePath) {
+    start();
+    QString strMessage;
+    whenModalShown([&strMessage](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        strMessage = box->windowTitle() + ": " + box->text();
+        QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+    });
+    pressKey(Qt::Key_S, Qt::ControlModifier);
+    const QString strFile = path("guitar-c_ionian.bmp");
+    EXPECT_EQ(strMessage, "GamutrixLite: " + strFile + " has been created!");
+    EXPECT_EQ(QDir(programDir.path()).entryList(QDir::Files), QStringList{"guitar-c_ionian.bmp"});
+    const QImage saved(strFile, "BMP");
+    EXPECT_EQ(saved.size(), QSize(577, 225) * shownPicture().devicePixelRatio());
+    EXPECT_EQ(pictureDifference(saved, shownPicture()), "");
 }
 
 } // namespace
