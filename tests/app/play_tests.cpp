@@ -35,19 +35,6 @@ class PlayTest : public WindowFixture {
     }
 };
 
-// A key used twice would answer neither item. (The keys themselves are pressed by the tests of
-// what they do.)
-TEST_F(PlayTest, NoKeyIsUsedTwiceInTheWindow) {
-    start();
-    QList<QKeySequence> collTaken;
-    for (QAction* item : window->findChildren<QAction*>()) {
-        for (const QKeySequence& key : item->shortcuts()) {
-            EXPECT_FALSE(collTaken.contains(key)) << key.toString().toStdString();
-            collTaken << key;
-        }
-    }
-}
-
 TEST_F(PlayTest, WithoutSoundFontOrOutputTheActionsSayWhy) {
     for (const auto& [boolFont, strWhy] : std::initializer_list<std::pair<bool, QString>>{
              {false, "No General MIDI SoundFont found: install timgm6mb-soundfont"},
@@ -74,8 +61,18 @@ TEST_F(PlayTest, WithoutSoundFontOrOutputTheActionsSayWhy) {
     }
 }
 
-TEST_F(PlayTest, TempoAndSoundAreRemembered) {
+// A key used twice would answer neither item. (The keys themselves are pressed by the tests of
+// what they do.)
+TEST_F(PlayTest, NoKeyIsUsedTwiceAndTempoAndSoundAreRemembered) {
     start();
+    QList<QKeySequence> collTaken;
+    for (QAction* item : window->findChildren<QAction*>()) {
+        for (const QKeySequence& key : item->shortcuts()) {
+            EXPECT_FALSE(collTaken.contains(key)) << key.toString().toStdString();
+            collTaken << key;
+        }
+    }
+
     whenModalShown([](QWidget* modal) {
         auto* dialog = qobject_cast<QInputDialog*>(modal);
         EXPECT_EQ(dialog->intValue(), 100);

@@ -3,6 +3,7 @@
 #include "Globals.h"
 #include "WindowFixture.h"
 
+#include <QActionGroup>
 #include <QComboBox>
 #include <QMenu>
 #include <QSettings>
@@ -23,15 +24,10 @@ class TuningMenuTest : public WindowFixture {
         }
         return names.join(' ');
     }
-    // The object names of the checked presets, without the "mnuTuning" prefix.
-    QStringList marked() const {
-        QStringList names;
-        for (const QAction* action : child<QMenu>("mnuTuning")->actions()) {
-            if (action->isChecked()) {
-                names << action->objectName().mid(9);
-            }
-        }
-        return names;
+    // The marked preset (the presets mark one at most), without the "mnuTuning" prefix.
+    QString marked() const {
+        const QAction* action = child<QAction>("mnuTuningViolin")->actionGroup()->checkedAction();
+        return action == nullptr ? "" : action->objectName().mid(9);
     }
     void choose(const char* strAction) const { child<QAction>(strAction)->trigger(); }
 
@@ -56,7 +52,7 @@ class TuningMenuTest : public WindowFixture {
 };
 
 // The captions and the strings of each preset are pinned by the presets' tests.
-TEST_F(TuningMenuTest, GroupedPresetsSetTheStringsAndRedraw) {
+TEST_F(TuningMenuTest, GroupedPresetsSetTheStringsAndRedrawAndTheMarkFollows) {
     start();
     // Each preset as the first letter of its caption, "-" a separator.
     QString strGroups;
@@ -64,7 +60,7 @@ TEST_F(TuningMenuTest, GroupedPresetsSetTheStringsAndRedraw) {
         strGroups += action->isSeparator() ? '-' : action->text()[0];
     }
     EXPECT_EQ(strGroups, "GGGGGGGGGG-BBB-UU-M-V-V-C");
-    EXPECT_EQ(marked(), QStringList{"GuitarStandard"});
+    EXPECT_EQ(marked(), "GuitarStandard");
     EXPECT_FALSE(child<QAction>("mnuRememberSetup")->isChecked());
     const QImage before = shownPicture();
     choose("mnuTuningBassFiveString");
@@ -76,25 +72,20 @@ TEST_F(TuningMenuTest, GroupedPresetsSetTheStringsAndRedraw) {
     choose("mnuTuningUkuleleStandard");
     EXPECT_EQ(strings(), "A5 E5 C5 G5");
     expectShows("C Ionian [1,2,3,4,5,6,7] bold C; keyboard; mode 0; rows 0/0");
-}
-
-TEST_F(TuningMenuTest, TheMarkFollowsTheDialogAndPrefersTheLastChoice) {
-    start();
+    // The mark follows the dialog and prefers the last choice.
     choose("mnuTuningViolin");
     choose("mnuTuningViolin"); // clicking the marked item again keeps it marked
-    EXPECT_EQ(marked(), QStringList{"Violin"});
+    EXPECT_EQ(marked(), "Violin");
     // The top string to F: no preset has these strings. Back to E: the violin again, not the
     // mandolin with the same strings.
     setUpFretboard("", {"F"});
     EXPECT_EQ(strings(), "F3 A3 D3 G3");
-    EXPECT_EQ(marked(), QStringList());
+    EXPECT_EQ(marked(), "");
     setUpFretboard("", {"E"});
-    EXPECT_EQ(marked(), QStringList{"Violin"});
-    setUpFretboard("6", {"E", "B", "G", "D", "A", "D"});
-    EXPECT_EQ(marked(), QStringList{"GuitarDropD"});
+    EXPECT_EQ(marked(), "Violin");
     // Viola strings by hand, the violin chosen last: the first of viola and cello.
     setUpFretboard("4", {"A", "D", "G", "C"});
-    EXPECT_EQ(marked(), QStringList{"Viola"});
+    EXPECT_EQ(marked(), "Viola");
 }
 
 // Restarts with and without remembering, the configuration file and damaged preferences are
@@ -111,7 +102,7 @@ TEST_F(TuningMenuTest, RememberedSetupComesBackAtTheNextStartWithItsMark) {
     EXPECT_TRUE(child<QAction>("mnuRememberSetup")->isChecked());
     EXPECT_EQ(strings(), "E6 A5 D5 G4");
     EXPECT_TRUE(Globals::LeftHand());
-    EXPECT_EQ(marked(), QStringList{"Violin"}) << "not the mandolin with the same strings";
+    EXPECT_EQ(marked(), "Violin") << "not the mandolin with the same strings";
     expectShows(kOnFretboard);
 }
 
