@@ -36,10 +36,6 @@ template <typename Dialog> class DialogFixture : public ::testing::Test {
         return dialog->template findChild<Widget*>(strName);
     }
     void click(const char* s) { QTest::mouseClick(control<QAbstractButton>(s), Qt::LeftButton); }
-    // Picks an entry by its caption, as the user would from the drop-down.
-    void choose(const char* strCombo, const char* strCaption) const {
-        control<QComboBox>(strCombo)->setCurrentText(strCaption);
-    }
 
     std::unique_ptr<Dialog> dialog;
 };

