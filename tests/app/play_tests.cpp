@@ -138,9 +138,10 @@ TEST_F(PlayTest, ExportMidiWritesWhatPlayWouldPlay) {
     EXPECT_EQ(strMessage, path("scale.mid") + " has been created!");
     // C Ionian on the fretboard at 100 (600000 µs a beat) on the nylon guitar (program 24): C3
     // then D3, one beat each.
-    EXPECT_TRUE(
-        readFile("scale.mid")
-            .contains(QByteArray::fromHex("00ff51030927c0 00c018 00903064 8360803000 00903264")));
+    const auto holds = [this](const char* strFile, const char* strHex) {
+        return readFile(strFile).contains(QByteArray::fromHex(strHex));
+    };
+    EXPECT_TRUE(holds("scale.mid", "00ff51030927c0 00c018 00903064 8360803000 00903264"));
     // The keyboard in chord mode at 120 (500000 µs): the C major triad on the piano (program 0),
     // struck together.
     QSettings().setValue("Sound/Tempo", 120);
@@ -148,9 +149,7 @@ TEST_F(PlayTest, ExportMidiWritesWhatPlayWouldPlay) {
     pressKey(Qt::Key_F9);
     answerMessage(strMessage);
     controller().exportMidiTo(path("chord.mid"));
-    EXPECT_TRUE(
-        readFile("chord.mid")
-            .contains(QByteArray::fromHex("00ff510307a120 00c000 00902464 00902864 00902b64")));
+    EXPECT_TRUE(holds("chord.mid", "00ff510307a120 00c000 00902464 00902864 00902b64"));
 }
 
 } // namespace
