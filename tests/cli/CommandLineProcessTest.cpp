@@ -41,11 +41,9 @@ TEST(CommandLineErrors, OneLineStatusTwoNoFile) {
         {{"--export", "x.png", "--catalogue", "1", "--scale", "Blues Major"}, "Blues Major"},
         {{"--export", "x.png", "--scale", "Dorian", "--intervals", "1,3"}, "--intervals"},
         {{"--export", "x.png", "--name", "Mine"}, "--name"},
-        {{"--export", "x.png", "--intervals", "1,b4"}, "\"b4\""},
         {{"--export", "x.png", "--intervals", "1,,3"}, "unknown interval \"\""},
         {{"--export", "x.png", "--instrument", "banjo"}, "banjo"},
         {{"--export", "x.png", "--strings", "9"}, "--strings"},
-        {{"--export", "x.png", "--tuning", "E,A,D,G,B,E"}, "tuning"},
         {{"--export", "x.png", "--tuning", "E#3,A3,D4"}, "\"E#3\""},
         {{"--export", "sheet.png", "--tuning", "E3,A3"}, "3 to 7"},
         {{"--export", "x.png", "--strings", "7", "--tuning", "E3,A3,D4,G4,B4,E5"}, "--strings"},
@@ -56,7 +54,6 @@ TEST(CommandLineErrors, OneLineStatusTwoNoFile) {
         {{"--export", "folder.png"}, "folder.png"},
         {{"--export", "x.mid", "--tempo", "241"}, "--tempo"},
         {{"--export", "x.mid", "--sound", "organ"}, "organ"},
-        {{"--identify", "D F H"}, "\"H\""},
         {{"--identify", "C E G", "--chords-of"}, "--chords-of"},
     };
     for (const auto& row : kRows) {
@@ -237,10 +234,8 @@ TEST(CommandLineRender, MarkersWhereWorkedOutByHand) {
 // interval lines ("User-defined Scale" for --intervals alone: see AnswersOnStandardOutput).
 TEST(CommandLineRender, VerboseSaysWhatWasWritten) {
     const std::pair<QStringList, const char*> kRows[] = {
-        {{}, "C Ionian (1,2,3,4,5,6,7)"},
         {{"--root", "F#", "--catalogue", "3", "--scale", "maj9"}, "F# maj9 (1,3,(5),7,9)"},
-        {{"--root", "E", "--catalogue", "2", "--scale", "Phrygian"},
-         "E Phrygian (1,b2,b3,4,5,6,b7)"},
+        {{"--catalogue", "2", "--scale", "Phrygian"}, "C Phrygian (1,b2,b3,4,5,6,b7)"},
         {{"--root", "E", "--scale", "Phrygian"}, "E Phrygian (1,b2,b3,4,5,b6,b7)"},
         {{"--root", "G", "--catalogue", "3", "--scale", ""}, "G  (1,3,5)"},
         {{"--root", "Bb", "--intervals", "1,b3", "--name", "x"}, "Bb x (1,b3)"},
