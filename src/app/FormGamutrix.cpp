@@ -1,6 +1,7 @@
 #include "FormGamutrix.h"
 
 #include "BuiltInCatalogue.h"
+#include "ClassicFonts.h"
 #include "DialogGeometry.h"
 #include "Globals.h"
 #include "PictureBox.h"
@@ -41,20 +42,23 @@ FormGamutrix::FormGamutrix(const QString& strProgramDir, QWidget* parent)
     : QMainWindow(parent), strProgramDir(strProgramDir) {
     createControls();
     createMenus();
-    createChordFrame();
     restoreZoom();
     PicScaleInstrument->installEventFilter(this);
-    for (QListWidget* list : {ListScaleCategory, ListScale, ListTriad, ListQuadriad}) {
-        list->installEventFilter(this);
-        // Ctrl+click or Ctrl+Space on the selected row would leave the current row unselected, so
-        // nothing would show what is drawn: the current row is selected again.
-        connect(list, &QListWidget::itemSelectionChanged, this, [list] {
-            if (list->currentItem() != nullptr && list->selectedItems().isEmpty()) {
-                list->currentItem()->setSelected(true);
-            }
-        });
+    for (QListWidget* list : {ListScaleCategory, ListScale}) {
+        keepRowSelected(list);
     }
     Form_Load();
+}
+
+void FormGamutrix::keepRowSelected(QListWidget* list) {
+    list->installEventFilter(this);
+    // Ctrl+click or Ctrl+Space on the selected row would leave the current row unselected, so
+    // nothing would show what is drawn: the current row is selected again.
+    connect(list, &QListWidget::itemSelectionChanged, this, [list] {
+        if (list->currentItem() != nullptr && list->selectedItems().isEmpty()) {
+            list->currentItem()->setSelected(true);
+        }
+    });
 }
 
 FormGamutrix::~FormGamutrix() = default;
@@ -70,7 +74,7 @@ void FormGamutrix::createControls() {
     TextTitle = new QLineEdit(client);
     placeControl(TextTitle, "TextTitle", tr("Root and scale"), twipsRect(120, 120, 5295, 285));
     TextTitle->setReadOnly(true);
-    QFont fontTitle("MS Sans Serif");
+    QFont fontTitle(installedClassicFamily("MS Sans Serif"));
     fontTitle.setPointSizeF(8.25);
     fontTitle.setBold(true);
     TextTitle->setFont(fontTitle);
@@ -308,6 +312,11 @@ void FormGamutrix::RedrawUI() {
     // Qt sizes the client area (menu bar and central widget); the window manager adds the frame.
     const int intClientHeight = toPixels(intOuterHeightTwips - kCaptionAndBordersTwips, intZoom);
     setFixedSize(toPixels(kClientWidthTwips, intZoom), intClientHeight);
+    // The frame's controls are made when it is first shown: a window that opens on a scale need
+    // not wait for them. Made before the frame shows, they show with it.
+    if (intMode == 1 && ListTriad == nullptr) {
+        createChordFrame();
+    }
     FrameChord->setVisible(intMode == 1);
     // Behind the chord frame the scale lists are out of the user's sight, so they must be out of
     // reach of the keyboard too.

@@ -101,6 +101,7 @@ class FormGamutrix : public QMainWindow {
     void createControls();
     void createMenus();
     void createChordFrame();
+    void keepRowSelected(QListWidget* list);
     void createPlayMenu();
     void Form_Load();
 
@@ -194,7 +195,7 @@ class FormGamutrix : public QMainWindow {
     QListWidget* ListScale = nullptr;
     QFrame* FrameChord = nullptr;
 
-    // Chord controls, all inside FrameChord.
+    // Chord controls, all inside FrameChord, made when chord mode first starts.
     QListWidget* ListTriad = nullptr;
     QListWidget* ListQuadriad = nullptr;
     QCheckBox* ChkAdd9 = nullptr;

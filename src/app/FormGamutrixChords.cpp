@@ -3,6 +3,7 @@
 // so a state set from code runs the control's handler at once, and only on a real change.
 
 #include "ChordBuilderRules.h"
+#include "ClassicFonts.h"
 #include "DialogGeometry.h"
 #include "FormGamutrix.h"
 
@@ -52,7 +53,7 @@ void addListItems(QListWidget* list, const auto& items) {
 } // namespace
 
 void FormGamutrix::createChordFrame() {
-    QFont fontHeading("MS Sans Serif");
+    QFont fontHeading(installedClassicFamily("MS Sans Serif"));
     fontHeading.setPointSizeF(8.25);
     fontHeading.setBold(true);
     const auto addHeading = [&](const char* strName, const QString& strCaption, int intLeft,
@@ -133,6 +134,12 @@ void FormGamutrix::createChordFrame() {
     connectRow(OptSecond, &FormGamutrix::OptSecond_Click);
     connectRow(OptFourth, &FormGamutrix::OptFourth_Click);
     connectRow(OptSixth, &FormGamutrix::OptSixth_Click);
+    keepRowSelected(ListTriad);
+    keepRowSelected(ListQuadriad);
+    // Made after a zoom, the controls take the window's zoom like the rest.
+    if (!zoomCurrent.isActualSize()) {
+        DialogGeometry::zoomWindow(FrameChord, zoomCurrent.percent());
+    }
 }
 
 void FormGamutrix::switchToChords() {

@@ -21,10 +21,16 @@ TwipsRect storedTwips(const QWidget* control) {
 }
 
 // Remembered before the first zoom: a font set on a window passes on to its children at once.
+// A control made after a zoom inherits its parent's zoomed font; at 100 % it has the parent's.
 void rememberActualFontSize(QWidget* widget) {
-    if (!widget->property(kPointsProperty).isValid()) {
-        widget->setProperty(kPointsProperty, widget->font().pointSizeF());
+    if (widget->property(kPointsProperty).isValid()) {
+        return;
     }
+    const QWidget* parent = widget->parentWidget();
+    const bool boolInherited = !widget->isWindow() && !widget->testAttribute(Qt::WA_SetFont) &&
+                               parent != nullptr && parent->property(kPointsProperty).isValid();
+    widget->setProperty(kPointsProperty, boolInherited ? parent->property(kPointsProperty)
+                                                       : QVariant(widget->font().pointSizeF()));
 }
 
 void zoomFont(QWidget* widget, int intZoomPercent) {

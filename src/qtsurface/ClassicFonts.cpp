@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QFontDatabase>
 #include <QStringList>
 
 void installClassicFontSubstitutions() {
@@ -14,7 +15,21 @@ void installClassicFontSubstitutions() {
 
 void installClassicFonts() {
     installClassicFontSubstitutions();
-    QFont fontApplication(QStringLiteral("MS Sans Serif"));
+    QFont fontApplication(installedClassicFamily(QStringLiteral("MS Sans Serif")));
     fontApplication.setPointSizeF(8.25);
     QApplication::setFont(fontApplication);
+}
+
+QString installedClassicFamily(const QString& strFamily) {
+    const QStringList collInstalled = QFontDatabase::families();
+    if (collInstalled.contains(strFamily, Qt::CaseInsensitive)) {
+        return strFamily;
+    }
+    const QStringList collSubstitutes = QFont::substitutes(strFamily);
+    for (const QString& strSubstitute : collSubstitutes) {
+        if (collInstalled.contains(strSubstitute, Qt::CaseInsensitive)) {
+            return strSubstitute;
+        }
+    }
+    return strFamily;
 }

@@ -1,5 +1,6 @@
 #include "QtPictureSurface.h"
 
+#include "ClassicFonts.h"
 #include "TwipsPainting.h"
 
 #include <QColor>
@@ -157,7 +158,7 @@ void QtPictureSurface::setFont(const std::string& strName, double dblPoints) {
             return;
         }
     }
-    QFont font(QString::fromStdString(strName));
+    QFont font(installedClassicFamily(QString::fromStdString(strName)));
     font.setPointSizeF(dblPoints);
     font.setStyleHint(QFont::SansSerif);
     collFonts.push_back({strName, dblPoints, font, QFontMetricsF(font, &picImage), {}});

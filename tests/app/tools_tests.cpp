@@ -74,16 +74,20 @@ class ToolsWindow : public WindowFixture {
             }
         }
     }
-    // What the user sees: the summary, the chord frame's boxes ("x" checked) and its list rows.
+    // What the user sees: the summary, the chord frame's boxes ("x" checked) and its list rows;
+    // a frame not made yet (no chord mode so far) counts as all unchecked.
     QString seen() const {
         QString strSeen = summary() + " | ";
         for (const char* strName :
              {"ChkAdd9", "ChkAdd11", "ChkAdd13", "ChkNo3", "ChkSus4", "ChkSus2"}) {
-            strSeen += child<QCheckBox>(strName)->isChecked() ? "x" : ".";
+            const auto* box = window->findChild<QCheckBox*>(strName);
+            strSeen += box != nullptr && box->isChecked() ? "x" : ".";
         }
-        return strSeen + QString(" | %1/%2")
-                             .arg(child<QListWidget>("ListTriad")->currentRow())
-                             .arg(child<QListWidget>("ListQuadriad")->currentRow());
+        const auto row = [this](const char* strList) {
+            const auto* list = window->findChild<QListWidget*>(strList);
+            return list != nullptr ? list->currentRow() : -1;
+        };
+        return strSeen + QString(" | %1/%2").arg(row("ListTriad")).arg(row("ListQuadriad"));
     }
 
     QWidget* tool = nullptr;

@@ -103,6 +103,24 @@ TEST_F(ZoomTest, TwoHundredPercentDoublesControlsDialogsPictureOverlaysClicksAnd
     EXPECT_EQ(window->frameGeometry().topLeft(), rectScreen.topLeft());
 }
 
+// The chord frame's controls are made when chord mode first starts, here at 200 %: doubled twips
+// / 15 in the frame (ListTriad 120, 480, 1455 x 1035; sus4 4680, 720, 1935 x 255), the window's
+// font doubled, the 8.25 pt bold headings too.
+TEST_F(ZoomTest, ChordFrameMadeAfterZoomingIsZoomed) {
+    start();
+    zoom(Qt::Key_Equal, 3);
+    pressKey(Qt::Key_F9);
+    EXPECT_EQ(child<QWidget>("ListTriad")->geometry(), QRect(16, 64, 194, 138));
+    EXPECT_EQ(child<QWidget>("ChkSus4")->geometry(), QRect(624, 96, 258, 34));
+    EXPECT_TRUE(child<QWidget>("ChkSus4")->isVisible());
+    for (const char* strName : {"ListTriad", "ChkSus4", "OptFifth2"}) {
+        EXPECT_DOUBLE_EQ(child<QWidget>(strName)->font().pointSizeF(),
+                         2 * QApplication::font().pointSizeF())
+            << strName;
+    }
+    EXPECT_DOUBLE_EQ(child<QWidget>("Label1")->font().pointSizeF(), 16.5);
+}
+
 TEST_F(ZoomTest, NaturalSizeIsPixelIdenticalAfterZooming) {
     const auto drive = [this] {
         clickControl("BtnPitch4");
