@@ -21,6 +21,14 @@ int pixelsFor(int intTwips) {
     return static_cast<int>(std::lrint(toPixels(intTwips)));
 }
 
+// Twips arrive as doubles divided by 15, so one sub-pixel phase comes out a few ulps apart from
+// place to place. Rounded to 2^-20 pixel, far below what antialiasing can show, equal phases
+// share one sprite, and a marker looks the same whichever sprite was drawn first.
+qreal subpixelPhase(qreal dblPhase) {
+    constexpr int kPhaseBits = 20;
+    return std::ldexp(std::round(std::ldexp(dblPhase, kPhaseBits)), -kPhaseBits);
+}
+
 } // namespace
 
 QtPictureSurface::QtPictureSurface(int intTwipsWidth, int intTwipsHeight, qreal dblDevicePixelRatio)
@@ -112,8 +120,9 @@ void QtPictureSurface::drawCircle(int x, int y, int intRadius, RgbColor longOutl
     const QPointF ptDevice = toPixels(x, y) * dblRatio;
     const qreal dblWholeX = std::floor(ptDevice.x());
     const qreal dblWholeY = std::floor(ptDevice.y());
-    const CircleSprite& sprite = circleSprite(intRadius, longOutline, longFill,
-                                              ptDevice.x() - dblWholeX, ptDevice.y() - dblWholeY);
+    const CircleSprite& sprite =
+        circleSprite(intRadius, longOutline, longFill, subpixelPhase(ptDevice.x() - dblWholeX),
+                     subpixelPhase(ptDevice.y() - dblWholeY));
     QPainter& p = painter();
     p.drawImage(QPointF(dblWholeX - sprite.intExtent, dblWholeY - sprite.intExtent) / dblRatio,
                 sprite.image);
