@@ -140,6 +140,7 @@ class FormGamutrix : public QMainWindow {
     void mnuExportPicture_Click();
     void mnuPrint_Click();
     void mnuPrintPreview_Click();
+    void printWithDialog(bool boolPreview);
     // Tools menu.
     void createToolsMenu();
     void mnuIdentifyNotes_Click();

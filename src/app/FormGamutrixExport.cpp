@@ -2,6 +2,7 @@
 
 #include "BitmapFileName.h"
 #include "FormGamutrix.h"
+#include "OutputDevices.h"
 #include "PictureExporter.h"
 
 #include <QAction>
@@ -12,9 +13,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
-#include <QPrintDialog>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStringList>
@@ -131,35 +129,28 @@ void FormGamutrix::mnuExportPicture_Click() {
 }
 
 void FormGamutrix::mnuPrint_Click() {
-    QPrinter printer(QPrinter::HighResolution);
-    const PictureContent content = currentPictureContent();
-    preparePicturePrinter(printer, content);
-    QPrintDialog dialog(&printer, this);
-    dialog.setObjectName("DlgPrint");
-    if (dialog.exec() != QDialog::Accepted) {
-        return;
-    }
-    QString strError;
-    if (!printPicture(content, printer, strError)) {
-        warnFailure(this, "MsgPrintFailed", strError);
-    }
+    printWithDialog(false);
 }
 
 void FormGamutrix::mnuPrintPreview_Click() {
-    QPrinter printer(QPrinter::HighResolution);
+    printWithDialog(true);
+}
+
+void FormGamutrix::printWithDialog(bool boolPreview) {
+    const std::unique_ptr<OutputDevices> devices = loadOutputDevices();
+    if (!devices) {
+        warnFailure(this, "MsgPrintFailed", missingOutputModuleText());
+        return;
+    }
     const PictureContent content = currentPictureContent();
-    preparePicturePrinter(printer, content);
-    QPrintPreviewDialog dialog(&printer, this);
-    dialog.setObjectName("DlgPrintPreview");
-    // A failed print from the preview ends in an empty page and leaves the error for later.
-    QString strError;
-    connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
-            [&content, &strError](QPrinter* target) {
-                if (target != nullptr) {
-                    printPicture(content, *target, strError);
-                }
-            });
-    dialog.exec();
+    const QString strError =
+        devices->print(this, boolPreview,
+                       {picturePageLayout(), QString::fromStdString(content.strTitle),
+                        [&content](QPagedPaintDevice& printer) {
+                            QString strFailed;
+                            printPicture(content, printer, strFailed);
+                            return strFailed;
+                        }});
     if (!strError.isEmpty()) {
         warnFailure(this, "MsgPrintFailed", strError);
     }

@@ -2,6 +2,7 @@
 
 #include "AtomicFile.h"
 #include "ClassicFonts.h"
+#include "OutputDevices.h"
 #include "PainterSurface.h"
 #include "PicturePage.h"
 #include "QtPictureSurface.h"
@@ -15,9 +16,7 @@
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QPrinter>
 #include <QRegularExpression>
-#include <QSvgGenerator>
 #include <optional>
 
 namespace {
@@ -27,13 +26,6 @@ constexpr int kPictureHeight = kScalePictureTwipsHeight / QtPictureSurface::kTwi
 // Screen pictures are tagged 96 dpi, so a scaled one keeps the same size on paper.
 constexpr int kDotsPerMeter = 3780;
 constexpr qreal kPageMarginMillimetres = 15.0;
-
-QPageLayout pageLayout() {
-    return QPageLayout(QPageSize(PicturePage::defaultPageSize()), QPageLayout::Portrait,
-                       QMarginsF(kPageMarginMillimetres, kPageMarginMillimetres,
-                                 kPageMarginMillimetres, kPageMarginMillimetres),
-                       QPageLayout::Millimeter);
-}
 
 std::optional<QByteArray> renderImage(const PictureContent& content, int intScaleFactor,
                                       const char* strFormat) {
@@ -54,20 +46,19 @@ std::optional<QByteArray> renderImage(const PictureContent& content, int intScal
     return bytes;
 }
 
-std::optional<QByteArray> renderSvg(const PictureContent& content, int intScaleFactor) {
+std::optional<QByteArray> renderSvg(const PictureContent& content, int intScaleFactor,
+                                    OutputDevices& devices) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    QSvgGenerator generator;
-    generator.setOutputDevice(&buffer);
-    generator.setResolution(96);
-    generator.setSize(QSize(kPictureWidth, kPictureHeight) * intScaleFactor);
-    generator.setViewBox(QRect(0, 0, kPictureWidth, kPictureHeight));
-    // The generator writes both as they are, but they are XML text.
-    generator.setTitle(QString::fromStdString(content.strTitle).toHtmlEscaped());
-    generator.setDescription(QString::fromStdString(content.strIntervals).toHtmlEscaped());
+    // The generator writes title and description as they are, but they are XML text.
+    const std::unique_ptr<QPaintDevice> generator =
+        devices.createSvgGenerator(buffer, QSize(kPictureWidth, kPictureHeight) * intScaleFactor,
+                                   QRect(0, 0, kPictureWidth, kPictureHeight),
+                                   QString::fromStdString(content.strTitle).toHtmlEscaped(),
+                                   QString::fromStdString(content.strIntervals).toHtmlEscaped());
     QPainter painter;
-    if (!painter.begin(&generator)) {
+    if (!painter.begin(generator.get())) {
         return std::nullopt;
     }
     PainterSurface surface(painter, kScalePictureTwipsWidth, kScalePictureTwipsHeight);
@@ -91,7 +82,7 @@ std::optional<QByteArray> renderPdf(const PictureContent& content) {
     QPdfWriter writer(&buffer);
     writer.setCreator(QStringLiteral("Gamutrix Lite"));
     writer.setTitle(QString::fromStdString(content.strTitle));
-    writer.setPageLayout(pageLayout());
+    writer.setPageLayout(picturePageLayout());
     QPainter painter;
     if (!painter.begin(&writer)) {
         return std::nullopt;
@@ -124,7 +115,12 @@ bool exportPicture(const PictureContent& content, const QString& strPath, int in
     } else if (strExtension == QLatin1String("png")) {
         bytes = renderImage(content, intScaleFactor, "PNG");
     } else if (strExtension == QLatin1String("svg")) {
-        bytes = renderSvg(content, intScaleFactor);
+        const std::unique_ptr<OutputDevices> devices = loadOutputDevices();
+        if (!devices) {
+            strError = missingOutputModuleText();
+            return false;
+        }
+        bytes = renderSvg(content, intScaleFactor, *devices);
     } else if (strExtension == QLatin1String("pdf")) {
         bytes = renderPdf(content);
     } else {
@@ -149,13 +145,14 @@ bool exportPicture(const PictureContent& content, const QString& strPath, int in
     return true;
 }
 
-void preparePicturePrinter(QPrinter& printer, const PictureContent& content) {
-    printer.setPageLayout(pageLayout());
-    printer.setDocName(QString::fromStdString(content.strTitle));
-    printer.setCreator(QStringLiteral("Gamutrix Lite"));
+QPageLayout picturePageLayout() {
+    return QPageLayout(QPageSize(PicturePage::defaultPageSize()), QPageLayout::Portrait,
+                       QMarginsF(kPageMarginMillimetres, kPageMarginMillimetres,
+                                 kPageMarginMillimetres, kPageMarginMillimetres),
+                       QPageLayout::Millimeter);
 }
 
-bool printPicture(const PictureContent& content, QPrinter& printer, QString& strError) {
+bool printPicture(const PictureContent& content, QPagedPaintDevice& printer, QString& strError) {
     if (!content.scale) {
         strError = QStringLiteral("There is no scale to draw.");
         return false;

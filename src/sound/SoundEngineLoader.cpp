@@ -1,7 +1,6 @@
 #include "SoundEngineLoader.h"
 
-#include <dlfcn.h>
-#include <filesystem>
+#include "ModuleLoader.h"
 
 namespace {
 
@@ -23,38 +22,19 @@ class MissingSoundEngine : public SoundEngine {
     StatusListener statusListener;
 };
 
-SoundEngineFactoryFunction findFactory(const std::vector<std::string>& collPaths) {
-    for (const std::string& strPath : collPaths) {
-        if (void* module = dlopen(strPath.c_str(), RTLD_NOW | RTLD_LOCAL)) {
-            if (void* symbol = dlsym(module, kSoundEngineFactory)) {
-                return reinterpret_cast<SoundEngineFactoryFunction>(symbol);
-            }
-            dlclose(module);
-        }
-    }
-    return nullptr;
-}
-
 } // namespace
 
 std::vector<std::string> soundModulePaths() {
-    std::vector<std::string> collPaths;
-    std::error_code error;
-    const std::filesystem::path pathExe = std::filesystem::read_symlink("/proc/self/exe", error);
-    if (!error) {
-        collPaths.push_back(
-            (pathExe.parent_path() / GAMUTRIX_SOUND_MODULE_FROM_BINDIR).lexically_normal());
-    }
-    collPaths.emplace_back(GAMUTRIX_SOUND_MODULE_INSTALLED);
-    collPaths.emplace_back(GAMUTRIX_SOUND_MODULE_BUILT);
-    return collPaths;
+    return modulePaths(GAMUTRIX_SOUND_MODULE_FROM_BINDIR, GAMUTRIX_SOUND_MODULE_INSTALLED,
+                       GAMUTRIX_SOUND_MODULE_BUILT);
 }
 
 std::unique_ptr<SoundEngine> loadSoundEngine(const std::vector<std::string>& collPaths,
                                              const SoundPlayerOptions& options,
                                              SoundEngine::StatusListener statusListener,
                                              SoundEngine::NoteListener noteListener) {
-    if (const SoundEngineFactoryFunction create = findFactory(collPaths)) {
+    if (const auto create = reinterpret_cast<SoundEngineFactoryFunction>(
+            findModuleSymbol(collPaths, kSoundEngineFactory))) {
         return std::unique_ptr<SoundEngine>(
             create(options, std::move(statusListener), std::move(noteListener)));
     }

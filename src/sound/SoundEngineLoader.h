@@ -2,7 +2,7 @@
 
 // FluidSynth and the libraries it brings (audio servers, codecs, GLib) take longer to load than
 // the rest of the program together, so the synthesizer is a module of its own, loaded the first
-// time sound is wanted.
+// time sound is wanted (see ModuleLoader.h).
 
 #include "SoundEngine.h"
 
@@ -15,8 +15,7 @@ using SoundEngineFactoryFunction = SoundEngine* (*)(const SoundPlayerOptions&,
                                                     SoundEngine::StatusListener,
                                                     SoundEngine::NoteListener);
 
-// Where the module is looked for, in order: beside an installed program (relative to the running
-// executable), the configured installation folder, then the build tree.
+// Where the module is looked for (see modulePaths()).
 std::vector<std::string> soundModulePaths();
 
 // Loads the first module of collPaths that opens and creates its engine. Without one, the engine

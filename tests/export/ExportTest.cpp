@@ -66,7 +66,7 @@ TEST(PdfExport, OnePageWithTheTextAndThePictureOnTheLocalesPaper) {
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     QPrinter printer(QPrinter::HighResolution);
     const PictureContent content = cIonian();
-    preparePicturePrinter(printer, content);
+    printer.setPageLayout(picturePageLayout());
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(dir.filePath("printed.pdf"));
     QString strError;
