@@ -4,11 +4,16 @@
 #include "Globals.h"
 #include "PictureBox.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
+#include <QMetaProperty>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -55,6 +60,11 @@ class WindowFixture : public ::testing::Test {
         QFile file(path(strFileName));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
+    // Every entry of the program directory, hidden ones too: a temporary file left shows here.
+    QStringList entries() const {
+        return QDir(programDir.path())
+            .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
+    }
 
     template <typename T> T* child(const char* strName) const {
         T* found = window->findChild<T*>(strName);
@@ -69,6 +79,15 @@ class WindowFixture : public ::testing::Test {
     }
     void clickControl(const char* strName) const {
         QTest::mouseClick(child<QWidget>(strName), Qt::LeftButton);
+    }
+    // Clicks a cell of a list, table or tree (by object name), scrolled into view first.
+    void clickRow(const char* strView, int intRow, int intColumn = 0,
+                  Qt::KeyboardModifiers modifiers = {}) const {
+        auto* view = child<QAbstractItemView>(strView);
+        const QModelIndex index = view->model()->index(intRow, intColumn);
+        view->scrollTo(index);
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, modifiers,
+                          view->visualRect(index).center());
     }
 
     // Runs onModal on the next modal window once it is shown, while the code that opened it
@@ -87,6 +106,44 @@ class WindowFixture : public ::testing::Test {
         });
         QTimer::singleShot(5000, timer, &QTimer::stop);
         timer->start(10);
+    }
+    // Answers the next message box with its OK button. strText gets "title: text", or "(rich
+    // text)" when the text would be read as markup (a path may look like markup).
+    static void answerMessage(QString& strText) {
+        whenModalShown([&strText](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            strText = box->textFormat() == Qt::PlainText ? box->windowTitle() + ": " + box->text()
+                                                         : "(rich text)";
+            QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+        });
+    }
+
+    // Opens a dialog of class strClass with the named menu item or button and takes the steps
+    // in it, the last of which must close it: "Escape" presses Escape, "Name=text" sets the
+    // text of a line or the caption chosen in a drop-down list, any other name clicks it.
+    // The window owns the dialog, and once the opening handler has returned it must be gone.
+    void useDialog(const char* strOpener, const char* strClass, const QStringList& steps) {
+        whenModalShown([&](QWidget* modal) {
+            EXPECT_EQ(modal->parentWidget(), window.get());
+            EXPECT_STREQ(modal->metaObject()->className(), strClass);
+            // Keys go to the focused control, which only exists once the dialog is active.
+            EXPECT_TRUE(QTest::qWaitForWindowActive(modal));
+            for (const QString& strStep : steps) {
+                QWidget* control = modal->findChild<QWidget*>(strStep.section('=', 0, 0));
+                if (strStep.contains('=')) {
+                    control->metaObject()->userProperty().write(control, strStep.section('=', 1));
+                } else {
+                    strStep == "Escape" ? QTest::keyClick(modal->focusWidget(), Qt::Key_Escape)
+                                        : QTest::mouseClick(control, Qt::LeftButton, {}, {4, 8});
+                }
+            }
+            EXPECT_FALSE(modal->isVisible()) << "left open";
+            modal->close();
+        });
+        auto* action = window->findChild<QAction*>(strOpener);
+        action != nullptr ? action->trigger() : clickControl(strOpener);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_TRUE(window->findChildren<QDialog*>().isEmpty()) << "a dialog outlived its use";
     }
 
     // The pitch classes C..B that the picture marks: "R" the root's brighter marker, "x" any
@@ -156,6 +213,29 @@ class WindowFixture : public ::testing::Test {
                (child<QWidget>("FrameChord")->isVisible() ? " frame" : "") + "; rows " +
                QString::number(child<QListWidget>("ListScaleCategory")->currentRow()) + "/" +
                QString::number(child<QListWidget>("ListScale")->currentRow());
+    }
+
+    // Per box "." enabled, "x" enabled and checked, "-" disabled, "X" disabled and checked (add9,
+    // add11, add13, a blank, no3rd, sus4, sus2, no 7th) of the chord frame; then per option row
+    // (ninth, eleventh, thirteenth, fifth) the caption of its checked button, with "*" while the
+    // row is enabled.
+    QString controls() const {
+        QString strShown;
+        for (const char* strName :
+             {"ChkAdd9", "ChkAdd11", "ChkAdd13", "ChkNo3", "ChkSus4", "ChkSus2", "ChkNo7th"}) {
+            const auto* box = child<QAbstractButton>(strName);
+            strShown += QString(".x-X")[(box->isEnabled() ? 0 : 2) + (box->isChecked() ? 1 : 0)];
+            strShown += strShown.size() == 3 ? " " : "";
+        }
+        for (const char* strRow : {"OptSecond", "OptFourth", "OptSixth", "OptFifth"}) {
+            strShown += ' ';
+            for (const auto* option : window->findChildren<QAbstractButton*>(
+                     QRegularExpression(QString("^%1[0-2]$").arg(strRow)))) {
+                strShown +=
+                    option->isChecked() ? option->text() + (option->isEnabled() ? "*" : "") : "";
+            }
+        }
+        return strShown;
     }
 
     // The summary must read so, and the picture must mark the interval line on the title's root.

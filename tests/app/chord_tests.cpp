@@ -27,17 +27,11 @@ class ChordWindow : public WindowFixture {
             child<QAction>("mnuAbout")->trigger();
             activate();
         } else if (strRow.size() == 2 && intList >= 0) {
-            auto* list =
-                child<QListWidget>(std::array{"ListTriad", "ListQuadriad", "ListScale"}[intList]);
-            QListWidgetItem* item = list->item(strRow[1].digitValue());
-            if (item == nullptr) {
-                list->setCurrentRow(-1); // from code, as the handlers themselves do
-                return;
-            }
-            list->scrollToItem(item);
-            QTest::mouseClick(list->viewport(), Qt::LeftButton,
-                              strRow == strStep ? Qt::NoModifier : Qt::ControlModifier,
-                              list->visualItemRect(item).center());
+            const char* strList = std::array{"ListTriad", "ListQuadriad", "ListScale"}[intList];
+            strRow[1] == '-' // from code, as the handlers themselves do
+                ? child<QListWidget>(strList)->setCurrentRow(-1)
+                : clickRow(strList, strRow[1].digitValue(), 0,
+                           strRow == strStep ? Qt::NoModifier : Qt::ControlModifier);
         } else if (found.size() == 1) {
             QTest::mouseClick(found[0], Qt::LeftButton, {}, {6, found[0]->height() / 2});
             // The focus stays on the control the user clicked, whatever the click changed.
@@ -48,32 +42,10 @@ class ChordWindow : public WindowFixture {
                             QKeySequence(strStep)[0].key());
         }
     }
-
-    // Per box "." enabled, "x" enabled and checked, "-" disabled, "X" disabled and checked (add9,
-    // add11, add13, a blank, no3rd, sus4, sus2, no 7th); then per option row (ninth, eleventh,
-    // thirteenth, fifth) the caption of its checked button, with "*" while the row is enabled.
-    QString controls() const {
-        QString strShown;
-        for (const char* strName :
-             {"ChkAdd9", "ChkAdd11", "ChkAdd13", "ChkNo3", "ChkSus4", "ChkSus2", "ChkNo7th"}) {
-            const auto* box = child<QAbstractButton>(strName);
-            strShown += QString(".x-X")[(box->isEnabled() ? 0 : 2) + (box->isChecked() ? 1 : 0)];
-            strShown += strShown.size() == 3 ? " " : "";
-        }
-        for (const char* strRow : {"OptSecond", "OptFourth", "OptSixth", "OptFifth"}) {
-            strShown += ' ';
-            for (const auto* option : window->findChildren<QAbstractButton*>(
-                     QRegularExpression(QString("^%1[0-2]$").arg(strRow)))) {
-                strShown +=
-                    option->isChecked() ? option->text() + (option->isEnabled() ? "*" : "") : "";
-            }
-        }
-        return strShown;
-    }
 };
 
 // The steps (see ChordWindow::perform), the interval and title lines, then the controls (see
-// ChordWindow::controls) as far as given: the option rows' look right after a switch between the
+// WindowFixture::controls) as far as given: the option rows' look right after a switch between the
 // two lists is left open.
 struct Scenario {
     const char *strName, *strSteps, *strIntervals, *strTitle, *strControls;

@@ -1,8 +1,7 @@
 // The configuration file: its text on its own (also text no version of the program writes), then
 // real files read when the window starts and written when the run ends, also things that are no
-// such file at all in its place; and the atomic writer the program writes its files with.
+// such file at all in its place.
 
-#include "AtomicFile.h"
 #include "ConfigFile.h"
 #include "WindowFixture.h"
 
@@ -133,31 +132,8 @@ TEST_F(ConfigWindowTest, DirectoryOrNamedPipeInPlaceOfTheFile) {
         EXPECT_EQ(window->Mode(), 0);
         EXPECT_TRUE(window->close());
         EXPECT_EQ(QFileInfo(path("gamutrix.cfg")).isDir(), !boolPipe);
-        EXPECT_EQ(
-            QDir(programDir.path())
-                .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System),
-            QStringList{"gamutrix.cfg"});
+        EXPECT_EQ(entries(), QStringList{"gamutrix.cfg"});
     }
-}
-
-// The atomic writer when its final rename fails, because the directory the file goes to is removed
-// while the content is written: the write must be reported as failed, with the reason, and no
-// temporary file may stay behind. (A writer that fails: the file-size limit case of the atomic
-// writer's own tests; the window's writers under such a limit, and files of raw bytes or of 1 MiB
-// in place of the configuration: the end-to-end hostile-machine tests.)
-TEST_F(ConfigWindowTest, AtomicWriteWhoseRenameFails) {
-    const QString strDir = path("gone");
-    ASSERT_TRUE(QDir().mkdir(strDir));
-    QString strError;
-    EXPECT_FALSE(writeFileAtomically(
-        strDir + "/target.bin",
-        [&strDir](QIODevice& device) {
-            return device.write("content") == 7 && QDir(strDir).removeRecursively();
-        },
-        &strError));
-    EXPECT_FALSE(strError.isEmpty());
-    EXPECT_TRUE(
-        QDir(programDir.path()).isEmpty(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden));
 }
 
 } // namespace

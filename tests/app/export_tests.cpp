@@ -30,9 +30,6 @@ class ExportMenuTest : public WindowFixture {
     static std::string proposedName(QFileDialog* dialog) {
         return dialog->findChild<QLineEdit*>("fileNameEdit")->text().toStdString();
     }
-    QStringList files() const {
-        return QDir(programDir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries);
-    }
     // Ctrl+E: onDialog sees the file dialog; then a non-empty strFileName is typed as a user
     // does (selectFile leaves the name box alone once the box has the focus) and accepted, and
     // onNext sees the window that follows.
@@ -70,7 +67,7 @@ TEST_F(ExportMenuTest, ProposesTheBitmapNameAndRemembersTheFolder) {
         EXPECT_EQ(proposedName(dialog), "guitar-c_ionian.svg");
         EXPECT_EQ(dialog->defaultSuffix().toStdString(), "svg") << "for a name typed without one";
     });
-    EXPECT_EQ(files(), QStringList{"guitar-c_ionian.svg"});
+    EXPECT_EQ(entries(), QStringList{"guitar-c_ionian.svg"});
     EXPECT_TRUE(readFile("guitar-c_ionian.svg").contains("<title>C Ionian</title>"));
 
     // D Ionian on the keyboard: named so, in the folder used last; cancelling writes nothing.
@@ -80,7 +77,7 @@ TEST_F(ExportMenuTest, ProposesTheBitmapNameAndRemembersTheFolder) {
         EXPECT_EQ(dialog->directory(), QDir(programDir.path()));
         EXPECT_EQ(proposedName(dialog), "piano-d_ionian.png");
     });
-    EXPECT_EQ(files(), QStringList{"guitar-c_ionian.svg"});
+    EXPECT_EQ(entries(), QStringList{"guitar-c_ionian.svg"});
 }
 
 TEST_F(ExportMenuTest, PngAtTheChosenScaleFailuresWriteNothingAndPrintingPrintsThePage) {
@@ -103,7 +100,7 @@ TEST_F(ExportMenuTest, PngAtTheChosenScaleFailuresWriteNothingAndPrintingPrintsT
             EXPECT_EQ(qobject_cast<QMessageBox*>(modal)->icon(), QMessageBox::Warning);
             qobject_cast<QMessageBox*>(modal)->accept();
         });
-    EXPECT_EQ(files(), QStringList{"scale2.png"});
+    EXPECT_EQ(entries(), QStringList{"scale2.png"});
     const QImage image(path("scale2.png"));
     EXPECT_EQ(image.size(), QSize(1154, 450));
     // The root C on the B string, fret 1, 7 pixels left of its centre, doubled.
@@ -117,7 +114,7 @@ TEST_F(ExportMenuTest, PngAtTheChosenScaleFailuresWriteNothingAndPrintingPrintsT
                       : qobject_cast<QDialog*>(modal)->reject();
         });
         pressKey(Qt::Key_P, Qt::ControlModifier);
-        EXPECT_EQ(files().contains("printed.pdf"), boolPrint);
+        EXPECT_EQ(entries().contains("printed.pdf"), boolPrint);
     }
     // What the page holds is pinned by the export tests.
     int intPages = -1;

@@ -5,10 +5,9 @@
 #include "WindowFixture.h"
 
 #include <QAbstractButton>
-#include <QCheckBox>
 #include <QLabel>
-#include <QTreeWidget>
 #include <algorithm>
+#include <array>
 
 namespace {
 
@@ -20,10 +19,8 @@ class ToolsWindow : public WindowFixture {
     }
 
     // Ctrl+I opens Identify Notes, Ctrl+T Chords of the Scale.
-    void openTool(int intKey) {
+    void openTool(int intKey) const {
         pressKey(intKey, Qt::ControlModifier);
-        tool = window->findChild<QWidget*>(intKey == Qt::Key_I ? "FormIdentifyNotes"
-                                                               : "FormScaleChords");
         EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << "the tools leave the window free";
     }
     QString notes() const { return lineText("TextNotes"); }
@@ -44,11 +41,6 @@ class ToolsWindow : public WindowFixture {
         }
         return collRows;
     }
-    static void clickCell(QAbstractItemView* view, int intRow, int intColumn = 0) {
-        const QModelIndex index = view->model()->index(intRow, intColumn);
-        view->scrollTo(index);
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
-    }
     std::size_t chosenMarkers() const {
         return window->Picture().overlay(OverlayLayer::ChosenNotes).size();
     }
@@ -58,39 +50,33 @@ class ToolsWindow : public WindowFixture {
                           QPoint((753 + 550 * intFret) / 15, (758 + 350 * (intString - 1)) / 15));
     }
 
-    // A user's steps in the main window: "F3".."F9" (keys), "T0".."Q6" (chord list rows), "C0"
+    // A user's steps in the main window: "F3".."F9" (keys), "Q2" (four-note chord row), "C0"
     // (category row), "S1" (scale row), or the name of a button or check box to click.
     void perform(const QStringList& collSteps) const {
-        const QStringList kLists{"ListTriad", "ListQuadriad", "ListScaleCategory", "ListScale"};
         for (const QString& strStep : collSteps) {
             activate();
-            const int intList = QString("TQCS").indexOf(strStep[0]);
-            if (strStep.size() == 2 && strStep[0] == 'F') {
+            const int intList = QString("QCS").indexOf(strStep[0]);
+            if (strStep[0] == 'F') {
                 QTest::keyClick(window.get(), Qt::Key(Qt::Key_F1 + strStep[1].digitValue() - 1));
-            } else if (strStep.size() == 2 && intList >= 0) {
-                clickCell(child<QListWidget>(qPrintable(kLists[intList])), strStep[1].digitValue());
+            } else if (strStep.size() == 2) {
+                clickRow(std::array{"ListQuadriad", "ListScaleCategory", "ListScale"}[intList],
+                         strStep[1].digitValue());
             } else {
                 child<QAbstractButton>(qPrintable(strStep))->click();
             }
         }
     }
-    // What the user sees: the summary, the chord frame's boxes ("x" checked) and its list rows;
-    // a frame not made yet (no chord mode so far) counts as all unchecked.
+    // What the user sees: the summary, the chord frame's controls and its list rows; the frame's
+    // controls are made when chord mode first starts.
     QString seen() const {
-        QString strSeen = summary() + " | ";
-        for (const char* strName :
-             {"ChkAdd9", "ChkAdd11", "ChkAdd13", "ChkNo3", "ChkSus4", "ChkSus2"}) {
-            const auto* box = window->findChild<QCheckBox*>(strName);
-            strSeen += box != nullptr && box->isChecked() ? "x" : ".";
+        if (window->findChild<QListWidget*>("ListTriad") == nullptr) {
+            return summary() + " | no chord frame yet";
         }
-        const auto row = [this](const char* strList) {
-            const auto* list = window->findChild<QListWidget*>(strList);
-            return list != nullptr ? list->currentRow() : -1;
-        };
-        return strSeen + QString(" | %1/%2").arg(row("ListTriad")).arg(row("ListQuadriad"));
+        return summary() + " | " + controls() +
+               QString(" | %1/%2")
+                   .arg(child<QListWidget>("ListTriad")->currentRow())
+                   .arg(child<QListWidget>("ListQuadriad")->currentRow());
     }
-
-    QWidget* tool = nullptr;
 };
 
 // Choosing a row leaves the main window as the equivalent clicks do: the same title, interval
@@ -119,7 +105,7 @@ TEST_F(ToolsWindow, ChosenRowShowsWhatTheClicksShow) {
         // The chord's row, else the scale's (whose fourth column holds the extra notes).
         for (const char* strView : {"ListChords", "TreeScales"}) {
             if (const int intRow = rows(strView, 3).indexOf(strRow); intRow >= 0) {
-                clickCell(child<QAbstractItemView>(strView), intRow);
+                clickRow(strView, intRow);
             }
         }
         EXPECT_EQ(seen(), strClicked) << strRow;
@@ -131,7 +117,7 @@ TEST_F(ToolsWindow, ChordsOfTheScaleBuildsTheChosenChord) {
     // Start-up shows C Ionian; the table and its messages are pinned by the identify tests. The
     // four-note chord of V: G7, as clicked.
     openTool(Qt::Key_T);
-    clickCell(child<QTreeWidget>("TreeChords"), 4, 3);
+    clickRow("TreeChords", 4, 3);
     const QString strChosen = seen();
     const QImage pictureChosen = shownPicture();
     perform({"F5", "BtnPitch4", "F9", "Q2"});
@@ -143,7 +129,7 @@ TEST_F(ToolsWindow, ChordsOfTheScaleBuildsTheChosenChord) {
     openTool(Qt::Key_T);
     EXPECT_EQ(rows("TreeChords").at(3), "IV | \u2014 | F# Ab C | \u2014 | F# Ab C Eb");
     const QString strBefore = seen();
-    clickCell(child<QTreeWidget>("TreeChords"), 3, 1);
+    clickRow("TreeChords", 3, 1);
     EXPECT_EQ(seen(), strBefore);
 }
 
@@ -182,7 +168,7 @@ TEST_F(ToolsWindow, PictureClickTogglesTheNoteOfThePlaceAndChordsAreNamedFromThe
     EXPECT_EQ(rows("ListChords"), (QStringList{"F 6", "D m7"}));
     EXPECT_EQ(chosenMarkers(), 4U);
     // Clicks count only while the window is open; closing it takes the marks away.
-    tool->close();
+    child<QWidget>("FormIdentifyNotes")->close();
     EXPECT_EQ(chosenMarkers(), 0U);
     clickPlace(1, 0);
     openTool(Qt::Key_I);

@@ -4,7 +4,6 @@
 #include "WindowFixture.h"
 
 #include <QActionGroup>
-#include <QComboBox>
 #include <QMenu>
 #include <QSettings>
 
@@ -30,24 +29,9 @@ class TuningMenuTest : public WindowFixture {
         return action == nullptr ? "" : action->objectName().mid(9);
     }
     void choose(const char* strAction) const { child<QAction>(strAction)->trigger(); }
-
-    // Opens the fretboard setup from the menu, picks the string count (when given) and the open
-    // strings from the top one, and confirms.
-    void setUpFretboard(const QString& strCount, const QStringList& collStrings) const {
-        whenModalShown([strCount, collStrings](QWidget* modal) {
-            const auto pick = [modal](const QString& strList, const QString& strText) {
-                auto* combo = modal->findChild<QComboBox*>(strList);
-                combo->setCurrentIndex(combo->findText(strText));
-            };
-            if (!strCount.isEmpty()) {
-                pick("ComboStrings", strCount + "-stringed Instrument");
-            }
-            for (int i = 0; i < collStrings.size(); ++i) {
-                pick(QString("ComboString%1").arg(i), collStrings[i]);
-            }
-            QTest::mouseClick(modal->findChild<QWidget*>("BtnOK"), Qt::LeftButton, {}, {4, 8});
-        });
-        choose("mnuFretboardSetup");
+    // The fretboard setup opened from the menu, its steps (see useDialog()) taken, confirmed.
+    void setUpFretboard(const QStringList& steps) {
+        useDialog("mnuFretboardSetup", "FormFretboardSetup", steps + QStringList{"BtnOK"});
     }
 };
 
@@ -78,13 +62,14 @@ TEST_F(TuningMenuTest, GroupedPresetsSetTheStringsAndRedrawAndTheMarkFollows) {
     EXPECT_EQ(marked(), "Violin");
     // The top string to F: no preset has these strings. Back to E: the violin again, not the
     // mandolin with the same strings.
-    setUpFretboard("", {"F"});
+    setUpFretboard({"ComboString0=F"});
     EXPECT_EQ(strings(), "F3 A3 D3 G3");
     EXPECT_EQ(marked(), "");
-    setUpFretboard("", {"E"});
+    setUpFretboard({"ComboString0=E"});
     EXPECT_EQ(marked(), "Violin");
     // Viola strings by hand, the violin chosen last: the first of viola and cello.
-    setUpFretboard("4", {"A", "D", "G", "C"});
+    setUpFretboard({"ComboStrings=4-stringed Instrument", "ComboString0=A", "ComboString1=D",
+                    "ComboString2=G", "ComboString3=C"});
     EXPECT_EQ(marked(), "Viola");
 }
 
@@ -94,7 +79,7 @@ TEST_F(TuningMenuTest, RememberedSetupComesBackAtTheNextStartWithItsMark) {
     start();
     choose("mnuRememberSetup");
     Globals::setLeftHand(true);
-    setUpFretboard("", {}); // the dialog's OK stores every string in octave 3
+    setUpFretboard({}); // the dialog's OK stores every string in octave 3
     choose("mnuTuningViolin");
     window.reset();
     Globals::setDefaultSettings();

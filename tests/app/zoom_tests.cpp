@@ -4,7 +4,6 @@
 
 #include "WindowFixture.h"
 
-#include <QMessageBox>
 #include <QScreen>
 #include <QSettings>
 #include <QSignalSpy>
@@ -85,9 +84,13 @@ TEST_F(ZoomTest, TwoHundredPercentDoublesControlsDialogsPictureOverlaysClicksAnd
     ASSERT_EQ(spy.count(), 1);
     EXPECT_EQ(spy.at(0), (QList<QVariant>{750, 300}));
 
-    // Ctrl+S saves the picture at the size shown, without the overlay.
-    whenModalShown([](QWidget* modal) { qobject_cast<QMessageBox*>(modal)->accept(); });
+    // Ctrl+S saves the picture at the size shown, without the overlay, leaves no temporary file
+    // and names the file it wrote.
+    QString strMessage;
+    answerMessage(strMessage);
     pressKey(Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(strMessage, "GamutrixLite: " + path("guitar-c_.bmp") + " has been created!");
+    EXPECT_EQ(entries(), QStringList{"guitar-c_.bmp"});
     EXPECT_EQ(pictureDifference(QImage(path("guitar-c_.bmp"), "BMP"), image), "");
 
     // Dialogs open at the window's zoom: keyboard setup, client 4695 x 1920 twips, doubled / 15.

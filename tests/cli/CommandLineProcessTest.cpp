@@ -23,10 +23,8 @@ ProcessRun runProgram(const QStringList& args, const QString& strDir,
 // says what is wrong, nothing on standard output, and no file written or changed (the folder
 // holds a folder folder.png and a file sheet.png beforehand).
 TEST(CommandLineErrors, OneLineStatusTwoNoFile) {
-    const struct {
-        QStringList args;
-        const char* strSays;
-    } kRows[] = {
+    // The arguments and a part of the line on standard error.
+    const std::pair<QStringList, const char*> kRows[] = {
         {{"--export", "x.png", "--colour", "red"}, "colour"},
         {{"--export", "x.png", "extra"}, "extra"},
         {{"--root", "D"}, "--export"},
@@ -56,15 +54,15 @@ TEST(CommandLineErrors, OneLineStatusTwoNoFile) {
         {{"--export", "x.mid", "--sound", "organ"}, "organ"},
         {{"--identify", "C E G", "--chords-of"}, "--chords-of"},
     };
-    for (const auto& row : kRows) {
-        SCOPED_TRACE(row.args.join(' ').toStdString());
+    for (const auto& [args, strSays] : kRows) {
+        SCOPED_TRACE(args.join(' ').toStdString());
         QTemporaryDir dir;
         ASSERT_TRUE(QDir(dir.path()).mkdir("folder.png"));
         ASSERT_TRUE(QFile(dir.filePath("sheet.png")).open(QIODevice::WriteOnly));
-        const ProcessRun run = runProgram(row.args, dir.path());
+        const ProcessRun run = runProgram(args, dir.path());
         EXPECT_EQ(run.intExitCode, 2);
         EXPECT_TRUE(run.out.isEmpty() && run.err.count('\n') == 1 && run.err.endsWith('\n') &&
-                    run.err.contains(row.strSays))
+                    run.err.contains(strSays))
             << run.out.data() << run.err.data();
         EXPECT_EQ(entriesOf(dir.path()), (QStringList{"folder.png", "sheet.png"}));
         EXPECT_TRUE(entriesOf(dir.filePath("folder.png")).isEmpty() &&
@@ -103,23 +101,21 @@ TEST(CommandLineTools, AnswersOnStandardOutput) {
 // as a piano chord (c0 00) on the keyboard's C3 (MIDI 36), at the default 100 beats a minute
 // (600,000 microseconds).
 TEST(CommandLineTools, MidiFileOfTheScale) {
-    const struct {
-        QStringList options;
-        std::vector<const char*> parts; // hexadecimal
-    } kRows[] = {
+    // The options and hexadecimal parts of the file.
+    const std::pair<QStringList, std::vector<const char*>> kRows[] = {
         {{"--tempo", "120"}, {"ff510307a120", "c018", "903064"}},
         // The chord's three notes start together: C3, E3, G3 (36, 40, 43).
         {{"--instrument", "keyboard", "--intervals", "1,3,5", "--chord", "--sound", "piano"},
          {"ff51030927c0", "c000", "9024640090286400902b64"}},
     };
     QTemporaryDir dir;
-    for (const auto& row : kRows) {
-        ASSERT_EQ(
-            runProgram(QStringList{"--export", "a.mid"} + row.options, dir.path()).intExitCode, 0);
+    for (const auto& [options, parts] : kRows) {
+        ASSERT_EQ(runProgram(QStringList{"--export", "a.mid"} + options, dir.path()).intExitCode,
+                  0);
         const QByteArray bytes = contentOf(dir.filePath("a.mid"));
         // Header: type 0, one track, 480 ticks a quarter note.
         EXPECT_TRUE(bytes.startsWith(QByteArray::fromHex("4d546864000000060000000101e0")));
-        for (const char* strPart : row.parts) {
+        for (const char* strPart : parts) {
             EXPECT_TRUE(bytes.contains(QByteArray::fromHex(strPart))) << strPart;
         }
     }
@@ -138,12 +134,9 @@ using At = std::tuple<int, int, QRgb>;
 // centre is at x 1028 + 300 k, y 2363; a black key right of white key k has its marker at
 // x 878 + 300 (k + 1), y 1688.
 TEST(CommandLineRender, MarkersWhereWorkedOutByHand) {
-    struct Render {
-        const char* strFile;
-        const char* strOptions; // a scale factor comes last
-        const char* strTexts;   // of an SVG file, when checked
-        std::vector<At> probes;
-    };
+    // The file, the options (a scale factor last), the texts of an SVG file when checked, and
+    // the probes.
+    using Render = std::tuple<const char*, const char*, const char*, std::vector<At>>;
     const Render kRenders[] = {
         // C Ionian: C on the B string fret 1, A string fret 3, high E fret 8; E (low E open) and
         // F (fret 1) members; F# on low E fret 2 and on the G string fret 11 not.
@@ -195,17 +188,17 @@ TEST(CommandLineRender, MarkersWhereWorkedOutByHand) {
     ASSERT_TRUE(QFile::copy(QStringLiteral(GAMUTRIX_BINARY), strProgram));
     const QByteArray bytesConfig("instrument = 2\r\nmode = 1\r\n");
     writeBytes(dir.filePath("gamutrix.cfg"), bytesConfig);
-    for (const auto& render : kRenders) {
-        SCOPED_TRACE(render.strFile);
-        const QStringList options = QString(render.strOptions).split(' ', Qt::SkipEmptyParts);
+    for (const auto& [strFile, strOptions, strTexts, probes] : kRenders) {
+        SCOPED_TRACE(strFile);
+        const QStringList options = QString(strOptions).split(' ', Qt::SkipEmptyParts);
         const ProcessRun run =
-            runProgram(QStringList{"--export", render.strFile} + options, dir.path(), strProgram);
+            runProgram(QStringList{"--export", strFile} + options, dir.path(), strProgram);
         ASSERT_EQ(run.intExitCode, 0) << run.err.constData();
         EXPECT_TRUE(run.out.isEmpty() && run.err.isEmpty()) << run.err.constData();
-        const QImage image(dir.filePath(render.strFile));
-        if (QString(render.strFile).endsWith(".svg")) {
+        const QImage image(dir.filePath(strFile));
+        if (QString(strFile).endsWith(".svg")) {
             // Circles and text of an SVG file are elements of their own, never a picture.
-            const QByteArray svg = contentOf(dir.filePath(render.strFile));
+            const QByteArray svg = contentOf(dir.filePath(strFile));
             EXPECT_TRUE(svg.contains("<circle") && !svg.contains("<image"));
             // Its texts in the order they are drawn, separated by blanks.
             QStringList texts;
@@ -213,14 +206,14 @@ TEST(CommandLineRender, MarkersWhereWorkedOutByHand) {
             for (const QRegularExpressionMatch& match : text.globalMatch(svg)) {
                 texts << match.captured(1).trimmed();
             }
-            if (render.strTexts != nullptr) {
-                EXPECT_EQ(texts.join(' '), render.strTexts);
+            if (strTexts != nullptr) {
+                EXPECT_EQ(texts.join(' '), strTexts);
             }
         }
         const int s = options.contains("--scale-factor") ? options.last().toInt() : 1;
         ASSERT_EQ(image.size(), QSize(577 * s, 225 * s));
         const int intLift = options.contains("keyboard") ? 0 : 7 * s;
-        for (const auto& [intX, intY, colour] : render.probes) {
+        for (const auto& [intX, intY, colour] : probes) {
             EXPECT_EQ(image.pixel(intX * s / 15, intY * s / 15 - intLift), colour)
                 << "at twips (" << intX << ", " << intY << ")";
         }

@@ -91,18 +91,12 @@ class EndToEndFixture : public ::testing::Test {
         qputenv("QT_QPA_PLATFORM", "xcb");
         qputenv("HOME", preferencesHome.path().toLocal8Bit());
         qputenv("XDG_CONFIG_HOME", preferencesHome.filePath(".config").toLocal8Bit());
-        installIn(tempDir.path());
+        strProgram = tempDir.filePath("gamutrix");
+        ASSERT_TRUE(QFile::copy(GAMUTRIX_BINARY, strProgram)) << strProgram.toStdString();
     }
     void TearDown() override {
         xserver.terminate();
         xserver.waitForFinished(kStepTimeoutMs);
-    }
-
-    // Copies the program into strDir (which must exist) and starts it from there from now on.
-    void installIn(const QString& strDir) {
-        strProgramDir = strDir;
-        strProgram = QDir(strDir).filePath("gamutrix");
-        ASSERT_TRUE(QFile::copy(GAMUTRIX_BINARY, strProgram)) << strProgram.toStdString();
     }
 
     // Starts the installed program, preceded by a wrapper command when given (prlimit ... --),
@@ -181,13 +175,12 @@ class EndToEndFixture : public ::testing::Test {
         tool("xdotool", QStringList{"key", "--delay", "50"} + strKeys.split(' '));
     }
 
-    QString filePath(const QString& strName) const { return QDir(strProgramDir).filePath(strName); }
+    QString filePath(const QString& strName) const { return tempDir.filePath(strName); }
     QByteArray readFile(const QString& strName) const { return contentOf(filePath(strName)); }
 
     QTemporaryDir tempDir;
     // The program's preferences live in a home of the test's own: the user's are never touched.
     QTemporaryDir preferencesHome;
-    QString strProgramDir;
     QString strProgram;
     QProcess xserver;
     QProcess program;

@@ -25,7 +25,7 @@ TEST_F(GamutrixEndToEnd, ScreenshotsOfAScaleAndAChord) {
         EXPECT_EQ(QImage(strPath).size(), QSize(593, 432));
         saveAndConfirm();
         EXPECT_TRUE(endsCleanly());
-        const QStringList pictures = QDir(strProgramDir).entryList({"*.bmp"});
+        const QStringList pictures = QDir(tempDir.path()).entryList({"*.bmp"});
         const QImage picture(filePath(pictures.value(0)), "BMP");
         EXPECT_EQ(picture.size(), QSize(577, 225)) << pictures.join(' ').toStdString();
         QFile::remove(filePath(pictures.value(0)));

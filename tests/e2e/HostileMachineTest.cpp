@@ -69,7 +69,7 @@ TEST_F(HostileMachine, OnlyRegularFilesAreReplacedKeepingModeAndLinks) {
     EXPECT_EQ(QFile::symLinkTarget(filePath("gamutrix.cfg")), strConfig);
     EXPECT_EQ(readFile("gamutrix.cfg"), kFretboardScales);
     EXPECT_EQ(statOf(strConfig).st_mode & 07777, 0444U);
-    EXPECT_EQ(entriesOf(strProgramDir),
+    EXPECT_EQ(entriesOf(tempDir.path()),
               (QStringList{"gamutrix", "gamutrix.cfg", strLong, "guitar-c_ionian.bmp"}));
     EXPECT_EQ(entriesOf(outsideDir.path()), (QStringList{"config", "null"}));
 }
@@ -102,7 +102,7 @@ TEST_F(HostileMachine, SessionEndSignalsAndConfigurationFilesOfOneMebibyteAtMost
         SCOPED_TRACE(row.wrapper.join(' ').toStdString() + " " + std::to_string(row.intSignal) +
                      " " + std::to_string(row.intSize));
         QFile::remove(filePath("gamutrix.cfg"));
-        for (const QString& strPicture : QDir(strProgramDir).entryList({"*.bmp"})) {
+        for (const QString& strPicture : QDir(tempDir.path()).entryList({"*.bmp"})) {
             QFile::remove(filePath(strPicture));
         }
         if (row.intSize > 0) {
@@ -123,7 +123,7 @@ TEST_F(HostileMachine, SessionEndSignalsAndConfigurationFilesOfOneMebibyteAtMost
         EXPECT_TRUE(endsCleanly(row.intSignal));
         EXPECT_EQ(readFile("gamutrix.cfg"), row.written);
         // Only the save under the file-size limit leaves no picture, not even a part of one.
-        EXPECT_EQ(QDir(strProgramDir).entryList({"*.bmp"}).size(),
+        EXPECT_EQ(QDir(tempDir.path()).entryList({"*.bmp"}).size(),
                   row.intKeys > 0 && row.wrapper.isEmpty() ? 1 : 0);
     }
 }

@@ -2,11 +2,10 @@
 // picture. The image formats, SVG and the failure paths are tested through the
 // command line.
 
+#include "../views/ScaleFixtures.h"
 #include "Globals.h"
 #include "PictureExporter.h"
 #include "PicturePage.h"
-#include "SimpleNote.h"
-#include "StandardScale.h"
 
 #include <QLocale>
 #include <QPrinter>
@@ -20,12 +19,7 @@ namespace {
 // C Ionian on the default six-string fretboard, as the window starts.
 PictureContent cIonian() {
     Globals::setDefaultSettings();
-    auto noteRoot = std::make_shared<SimpleNote>();
-    noteRoot->setPitchFromButtons(0, 0);
-    auto scale = std::make_shared<StandardScale>();
-    scale->setScale("1,2,3,4,5,6,7");
-    scale->setRootNote(noteRoot);
-    return PictureContent{scale, 1, "C Ionian", "1,2,3,4,5,6,7"};
+    return PictureContent{scaleOn("C3", "1,2,3,4,5,6,7"), 1, "C Ionian", "1,2,3,4,5,6,7"};
 }
 
 QString runTool(const QString& strProgram, const QStringList& args) {
@@ -78,12 +72,8 @@ TEST(PdfExport, OnePageWithTheTextAndThePictureOnTheLocalesPaper) {
 // Where the parts of a page go, in points. The picture's natural size is 577 x
 // 225 pixels at 96 dpi: 432.75 x 168.75 points.
 TEST(PicturePage, LayoutFitsThePictureBelowTheText) {
-    const struct {
-        QSizeF sizePrintable;
-        qreal dblTitle;
-        qreal dblIntervals;
-        QRectF rectPicture;
-    } kCases[] = {
+    // The printable size, the heights of the title and interval lines, and the picture's place.
+    const std::tuple<QSizeF, qreal, qreal, QRectF> kCases[] = {
         // Narrower than the picture: fitted to the width, 168.75 * 300 / 432.75
         // high, below
         // title 16 and a gap of 18 (no interval line, so no gap for it either).
@@ -95,13 +85,13 @@ TEST(PicturePage, LayoutFitsThePictureBelowTheText) {
         // No room at all: an empty picture, never a negative one.
         {{400, 30}, 20, 10, {200, 52, 0, 0}},
     };
-    for (const auto& c : kCases) {
+    for (const auto& [sizePrintable, dblTitle, dblIntervals, rectPicture] : kCases) {
         const QRectF actual =
-            PicturePage::layout(c.sizePrintable, c.dblTitle, c.dblIntervals).rectPicture;
-        EXPECT_NEAR(actual.x(), c.rectPicture.x(), 0.01) << c.sizePrintable.width();
-        EXPECT_NEAR(actual.y(), c.rectPicture.y(), 0.01) << c.sizePrintable.width();
-        EXPECT_NEAR(actual.width(), c.rectPicture.width(), 0.01) << c.sizePrintable.width();
-        EXPECT_NEAR(actual.height(), c.rectPicture.height(), 0.01) << c.sizePrintable.width();
+            PicturePage::layout(sizePrintable, dblTitle, dblIntervals).rectPicture;
+        EXPECT_NEAR(actual.x(), rectPicture.x(), 0.01) << sizePrintable.width();
+        EXPECT_NEAR(actual.y(), rectPicture.y(), 0.01) << sizePrintable.width();
+        EXPECT_NEAR(actual.width(), rectPicture.width(), 0.01) << sizePrintable.width();
+        EXPECT_NEAR(actual.height(), rectPicture.height(), 0.01) << sizePrintable.width();
     }
 }
 

@@ -1,6 +1,6 @@
 // The atomic writer's rules on the file system itself: what it refuses to replace, where links
-// lead, which mode and owner the new file gets, and a file-size limit. The longest name saved twice
-// is checked on the real program (HostileMachine.LongestFileNameSavesAgain).
+// lead, which mode and owner the new file gets, a failed rename and a file-size limit. The longest
+// name saved twice is checked on the real program (HostileMachine.LongestFileNameSavesAgain).
 
 #include "AtomicFile.h"
 
@@ -109,6 +109,21 @@ TEST_F(AtomicFile, ModeAndOwnerOfTheReplacedFile) {
     EXPECT_TRUE(write("new", "x"));
     ::umask(previousMask);
     EXPECT_EQ(lstatOf("new").st_mode & 07777, 0664U);
+}
+
+// The final rename fails: the directory the file goes to is removed while the content is written.
+// The write is reported as failed, with the reason, and no temporary file stays behind.
+TEST_F(AtomicFile, FailedRenameIsReported) {
+    ASSERT_TRUE(QDir(dir.path()).mkdir("gone"));
+    QString strError;
+    EXPECT_FALSE(writeFileAtomically(
+        dir.filePath("gone/target"),
+        [this](QIODevice& device) {
+            return device.write("content") == 7 && QDir(dir.filePath("gone")).removeRecursively();
+        },
+        &strError));
+    EXPECT_FALSE(strError.isEmpty());
+    EXPECT_TRUE(entries().isEmpty());
 }
 
 // Beyond a file-size limit the write fails with a reason and the old file stays. The child process

@@ -2,7 +2,6 @@
 
 #include "MarkerClick.h"
 
-#include "FretBoard.h"
 #include "Globals.h"
 #include "PianoKeyboard.h"
 #include "RecordingSurface.h"
@@ -17,13 +16,9 @@ namespace {
 // marker is at 1028 + (13 - f) × 550 − 275. The keyboard: white key k spans x 878 + 300k to
 // 878 + 300(k + 1), keys from y 788 down to 2588, black keys to 1988; key 1 is C3.
 TEST(MarkerClick, FretboardAndKeyboardTable) {
-    const struct {
-        const char* strName;
-        int intOctave; // the keyboard's octave placement; -1 the board, -2 the board left-handed
-        const char* strIntervals;
-        int x, y;
-        std::optional<int> expected;
-    } kRows[]{
+    // The case; the keyboard's octave placement, or -1 for the board, -2 for the board
+    // left-handed; the scale on C3; the place clicked and the MIDI note played.
+    const std::tuple<const char*, int, const char*, int, int, std::optional<int>> kRows[]{
         {"C on the B string, fret 1", -1, "1,2,3,4,5,6,7", 1303, 1108, 60},
         {"C on the low E string, fret 8", -1, "1,2,3,4,5,6,7", 5153, 2508, 48},
         {"open high E", -1, "1,2,3,4,5,6,7", 753, 758, 64},
@@ -39,25 +34,21 @@ TEST(MarkerClick, FretboardAndKeyboardTable) {
         {"C4 marked one octave lower", 2, "1,2,3,4,5,6,7", 3428, 2400, 48},
         {"black key Db3 in C Phrygian", 1, "1,b2,b3,4,5,b6,b7", 1478, 1500, 37},
     };
-    for (const auto& row : kRows) {
+    for (const auto& [strName, intOctave, strIntervals, x, y, expected] : kRows) {
         Globals::setDefaultSettings();
-        Globals::setLeftHand(row.intOctave == -2);
-        RecordingSurface surface;
-        FretBoard board;
-        board.setFretBoardPicBox(surface);
-        board.resetFretBoard();
+        Globals::setLeftHand(intOctave == -2);
+        Board drawn;
         PianoKeyboard keyboard;
-        keyboard.setPianoPicBox(surface);
+        keyboard.setPianoPicBox(drawn.surface);
         keyboard.resetPianoKeyboard();
-        const auto scale = scaleOn("C3", row.strIntervals);
+        const auto scale = scaleOn("C3", strIntervals);
         const std::optional<VoicedNote> voiced =
-            row.intOctave < 0
-                ? MarkerClick::noteAtFretboardClick(board, *scale, SoundCases::guitar(), row.x,
-                                                    row.y)
-                : MarkerClick::noteAtKeyboardClick(
-                      keyboard, *scale, SoundCases::keyboard(row.intOctave), row.x, row.y);
-        EXPECT_EQ(voiced ? std::optional<int>(voiced->intMidiNote) : std::nullopt, row.expected)
-            << row.strName;
+            intOctave < 0
+                ? MarkerClick::noteAtFretboardClick(drawn.board, *scale, SoundCases::guitar(), x, y)
+                : MarkerClick::noteAtKeyboardClick(keyboard, *scale,
+                                                   SoundCases::keyboard(intOctave), x, y);
+        EXPECT_EQ(voiced ? std::optional<int>(voiced->intMidiNote) : std::nullopt, expected)
+            << strName;
     }
     Globals::setDefaultSettings();
 }

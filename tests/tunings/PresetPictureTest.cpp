@@ -1,10 +1,8 @@
 // C Ionian (the white keys) on two presets, drawn on the main window's picture: the markers sit
 // where the notes fall on those strings, worked out fret by fret.
 
-#include "FretBoard.h"
 #include "Globals.h"
 #include "RecordingSurface.h"
-#include "ScaleFixtures.h"
 #include "TuningPresets.h"
 
 #include <gtest/gtest.h>
@@ -18,35 +16,28 @@ TEST(PresetPicture, CIonianOnAFourStringBassAndAUkulele) {
                                                {0, 2, 3, 5, 7, 8, 10, 12},  // A string
                                                {0, 1, 3, 5, 7, 8, 10, 12},  // E string
                                                {0, 2, 4, 5, 7, 9, 11, 12}}; // C string
-    const struct {
-        const char* strPreset;
-        std::vector<std::size_t> collStrings;       // rows of kMajor, top line first
-        std::vector<std::pair<int, int>> collRoots; // line and fret of each C
-    } kRows[]{{"BassFourString", {0, 1, 2, 3}, {{0, 5}, {1, 10}, {2, 3}, {3, 8}}},
-              // The re-entrant G is the bottom line, as it is the fourth string.
-              {"UkuleleStandard", {2, 3, 4, 0}, {{0, 3}, {1, 8}, {2, 0}, {2, 12}, {3, 5}}}};
-    for (const auto& row : kRows) {
+    // The preset, its strings as rows of kMajor from the top line, and the line and fret of each C.
+    const std::tuple<const char*, std::vector<std::size_t>, std::vector<std::pair<int, int>>>
+        kRows[]{{"BassFourString", {0, 1, 2, 3}, {{0, 5}, {1, 10}, {2, 3}, {3, 8}}},
+                // The re-entrant G is the bottom line, as it is the fourth string.
+                {"UkuleleStandard", {2, 3, 4, 0}, {{0, 3}, {1, 8}, {2, 0}, {2, 12}, {3, 5}}}};
+    for (const auto& [strPreset, collStrings, collRoots] : kRows) {
         Globals::setDefaultSettings();
         for (const TuningPreset& preset : getTuningPresets()) {
-            if (preset.strId == row.strPreset) {
+            if (preset.strId == strPreset) {
                 applyTuningPreset(preset);
             }
         }
-        RecordingSurface surface;
-        FretBoard board;
-        board.setFretBoardPicBox(surface);
-        board.resetFretBoard();
-        board.setScaleData(scaleOn("C3", "1,2,3,4,5,6,7"));
-        board.drawScaleData();
+        const Board drawn("1,2,3,4,5,6,7", "C3");
         std::vector<RecordedCircle> expected;
         for (int i = 0; i < 4; ++i) {
-            for (const int f : kMajor[row.collStrings[static_cast<std::size_t>(i)]]) {
+            for (const int f : kMajor[collStrings[static_cast<std::size_t>(i)]]) {
                 const bool boolRoot =
-                    std::count(row.collRoots.begin(), row.collRoots.end(), std::pair{i, f}) > 0;
+                    std::count(collRoots.begin(), collRoots.end(), std::pair{i, f}) > 0;
                 expected.push_back({1028 + f * 550 - 275, 758 + i * 525, 150, kBlack,
                                     boolRoot ? RgbColor{153, 0, 0} : RgbColor{102, 0, 0}});
             }
         }
-        EXPECT_EQ(surface.circles, expected) << row.strPreset;
+        EXPECT_EQ(drawn.surface.circles, expected) << strPreset;
     }
 }

@@ -74,11 +74,9 @@ TEST(TuningPresetMatch, SameCountAndPitchClassesWithTheLastChoiceFirst) {
         {"TwinLow", "Twin", "Low", {"E4", "A3", "D3", "G2"}},
         {"Five", "Five", "", {"E5", "A4", "D4", "G3", "C3"}},
     };
-    const struct {
-        const char* strCase;
-        std::vector<std::string> strStrings; // as the setup dialog stores them, in octave 3
-        int intPreferred, intExpected;
-    } kRows[]{
+    // The case, the strings as the setup dialog stores them (in octave 3), the preset chosen last
+    // and the one found.
+    const std::tuple<const char*, std::vector<std::string>, int, int> kRows[]{
         {"the twins: the first", {"E", "A", "D", "G"}, -1, 0},
         {"the twins: the one chosen last", {"E", "A", "D", "G"}, 1, 1},
         {"chosen last no longer matching", {"E", "A", "D", "G"}, 2, 0},
@@ -89,10 +87,9 @@ TEST(TuningPresetMatch, SameCountAndPitchClassesWithTheLastChoiceFirst) {
         {"three of the twins' strings", {"E", "A", "D"}, -1, -1},
         {"strings in another order", {"G", "D", "A", "E"}, -1, -1},
     };
-    for (const auto& row : kRows) {
-        applyTuningPreset({"", "", "", row.strStrings});
-        EXPECT_EQ(findMatchingPreset(kTestPresets, row.intPreferred), row.intExpected)
-            << row.strCase;
+    for (const auto& [strCase, strStrings, intPreferred, intExpected] : kRows) {
+        applyTuningPreset({"", "", "", strStrings});
+        EXPECT_EQ(findMatchingPreset(kTestPresets, intPreferred), intExpected) << strCase;
     }
     EXPECT_EQ(findMatchingPreset({}), -1) << "no presets";
 }

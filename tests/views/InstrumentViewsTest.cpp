@@ -1,11 +1,9 @@
 // The fretboard and keyboard views on the main window's picture, checked against coordinates
 // worked out by hand.
 
-#include "FretBoard.h"
 #include "Globals.h"
 #include "PianoKeyboard.h"
 #include "RecordingSurface.h"
-#include "ScaleFixtures.h"
 
 #include <gtest/gtest.h>
 #include <optional>
@@ -16,18 +14,6 @@ namespace {
 // Six-string board: twelve frets centred, nut at x 1028, strings 350 apart from y 758.
 constexpr int kLeft = 1028;
 constexpr int kTop = 758;
-
-// A board drawn as the main window redraws it: a fresh board, reset, then the scale on E3.
-struct Board {
-    RecordingSurface surface;
-    FretBoard board;
-    explicit Board(const char* codes = "1") {
-        board.setFretBoardPicBox(surface);
-        board.resetFretBoard();
-        board.setScaleData(scaleOn("E3", codes));
-        board.drawScaleData();
-    }
-};
 
 TEST(FretBoard, StringsShareTheBoardHeightBelowTheNumberRow) {
     // Stored string count, strings drawn, their distance, top string. Without the number row the

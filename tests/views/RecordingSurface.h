@@ -1,6 +1,8 @@
 #pragma once
 
+#include "FretBoard.h"
 #include "PictureSurface.h"
+#include "ScaleFixtures.h"
 
 #include <string>
 #include <tuple>
@@ -52,4 +54,16 @@ class RecordingSurface : public PictureSurface {
 
     RgbColor fore = kBlack;
     int width = 1, posX = 0, posY = 0;
+};
+
+// A board drawn as the main window redraws it: a fresh board, reset, then the scale on its root.
+struct Board {
+    RecordingSurface surface;
+    FretBoard board;
+    explicit Board(const char* codes = "1", const char* root = "E3") {
+        board.setFretBoardPicBox(surface);
+        board.resetFretBoard();
+        board.setScaleData(scaleOn(root, codes));
+        board.drawScaleData();
+    }
 };
