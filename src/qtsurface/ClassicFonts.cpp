@@ -20,7 +20,7 @@ void installClassicFonts() {
     QApplication::setFont(fontApplication);
 }
 
-QString installedClassicFamily(const QString& strFamily) {
+std::optional<QString> findInstalledClassicFamily(const QString& strFamily) {
     const QStringList collInstalled = QFontDatabase::families();
     if (collInstalled.contains(strFamily, Qt::CaseInsensitive)) {
         return strFamily;
@@ -31,5 +31,9 @@ QString installedClassicFamily(const QString& strFamily) {
             return strSubstitute;
         }
     }
-    return strFamily;
+    return std::nullopt;
+}
+
+QString installedClassicFamily(const QString& strFamily) {
+    return findInstalledClassicFamily(strFamily).value_or(strFamily);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 // Lets the classic Windows faces the program asks for ("MS Sans Serif", "Tahoma", "Courier New")
 // resolve to metric-compatible free fonts. Needs only Qt Gui; repeating it changes nothing.
@@ -15,3 +16,6 @@ void installClassicFonts();
 // the same font either way, but a missing family sends Qt through fontconfig's whole list of
 // fallbacks for every new size and weight, which costs the start-up milliseconds.
 QString installedClassicFamily(const QString& strFamily);
+
+// The same family, or nothing where the system has neither the classic family nor a substitute.
+std::optional<QString> findInstalledClassicFamily(const QString& strFamily);

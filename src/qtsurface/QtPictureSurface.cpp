@@ -167,9 +167,15 @@ void QtPictureSurface::setFont(const std::string& strName, double dblPoints) {
             return;
         }
     }
-    QFont font(installedClassicFamily(QString::fromStdString(strName)));
+    const QString strClassic = QString::fromStdString(strName);
+    const std::optional<QString> strInstalled = findInstalledClassicFamily(strClassic);
+    QFont font(strInstalled.value_or(strClassic));
     font.setPointSizeF(dblPoints);
-    font.setStyleHint(QFont::SansSerif);
+    // The hint only guides the choice of a fallback. Where the family is installed it is left
+    // out, so that the picture shares the window's font engine instead of loading its own.
+    if (!strInstalled) {
+        font.setStyleHint(QFont::SansSerif);
+    }
     collFonts.push_back({strName, dblPoints, font, QFontMetricsF(font, &picImage), {}});
     intCurrentFont = collFonts.size() - 1;
 }
