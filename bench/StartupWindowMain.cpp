@@ -2,6 +2,7 @@
 // window has been fully drawn for the first time (see StartupReport.h).
 
 #include "ClassicFonts.h"
+#include "DeferredIconStyle.h"
 #include "FormGamutrix.h"
 #include "PictureBox.h"
 #include "StartupReport.h"
@@ -12,6 +13,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Gamutrix Lite");
     installClassicFonts();
+    QApplication::setStyle(new DeferredIconStyle);
     FormGamutrix window(QCoreApplication::applicationDirPath());
     auto* picture = window.findChild<PictureBox*>("PicScaleInstrument");
     if (picture == nullptr) {

@@ -1,6 +1,7 @@
 #include "BenchWindow.h"
 
 #include "ClassicFonts.h"
+#include "DeferredIconStyle.h"
 
 std::unique_ptr<QApplication> makeBenchApplication(int& argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
@@ -9,6 +10,7 @@ std::unique_ptr<QApplication> makeBenchApplication(int& argc, char** argv) {
     auto app = std::make_unique<QApplication>(argc, argv);
     QApplication::setApplicationName("Gamutrix Lite");
     installClassicFonts();
+    QApplication::setStyle(new DeferredIconStyle);
     return app;
 }
 

@@ -1,6 +1,7 @@
 #include "AtomicFile.h"
 #include "ClassicFonts.h"
 #include "CommandLine.h"
+#include "DeferredIconStyle.h"
 #include "FormGamutrix.h"
 #include "SessionEndSignals.h"
 
@@ -16,6 +17,7 @@ int main(int argc, char** argv) {
     QCoreApplication::setOrganizationName("Gamutrix");
     QCoreApplication::setApplicationName("Gamutrix Lite");
     installClassicFonts();
+    QApplication::setStyle(new DeferredIconStyle);
     FormGamutrix window(QCoreApplication::applicationDirPath());
     // Logout, kill or Ctrl+C end the program as closing its window does: the configuration is
     // written once and the exit code is 0, also while a dialog is open.

@@ -1,3 +1,5 @@
+#include "DeferredIconStyle.h"
+
 #include <QApplication>
 #include <QSettings>
 #include <QStandardPaths>
@@ -12,6 +14,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QCoreApplication::setOrganizationName("Gamutrix");
     QCoreApplication::setApplicationName("Gamutrix Lite");
+    // The style the program runs with.
+    QApplication::setStyle(new DeferredIconStyle);
     // Preferences written by a test go to a private test location, never the user's own, and
     // each test process has its own, so tests running side by side cannot see each other's.
     QStandardPaths::setTestModeEnabled(true);
