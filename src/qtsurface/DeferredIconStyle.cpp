@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QIconEngine>
-#include <QPainter>
 #include <QPointer>
 #include <QStyleFactory>
 #include <QStyleOption>
